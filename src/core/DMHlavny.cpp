@@ -1,0 +1,171 @@
+#include "DMHlavny.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include "UIni.h"
+#include "USpolocne.h"
+#include "USukromnyServer.h"
+
+namespace {
+
+// Tables and views that the windows read as they are created; a database
+// without one of them cannot be worked with.
+const char *const sqlTabuliekStartu =
+    "SELECT 1 FROM pohyby, kodudal, RegZv, pohybymax, FarlLic, vlastnik, cpohl, tabstat, "
+    "plemena, podkrvi, linie, Farmy, hlaszmien, pohyby10por01 LIMIT 0";
+
+// The program's statements rely on this session mode whatever the server's
+// own default: strict (bad data is an error, never a silent truncation) and
+// backslash escapes in string literals.
+const char *const sqlRezimRelacie =
+    "SET SESSION sql_mode='STRICT_TRANS_TABLES,STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
+    "NO_ENGINE_SUBSTITUTION'";
+
+} // namespace
+
+TDataModuleHlavny::TDataModuleHlavny(const TNastavenia &nastavenia, QObject *parent)
+    : QObject(parent), m_nastavenia(nastavenia)
+{
+    Pripoj();
+    OtvorZdielaneDotazy();
+}
+
+TDataModuleHlavny::~TDataModuleHlavny()
+{
+    ADOQueryZviera = QSqlQuery();
+    ADOQueryZvierata = QSqlQuery();
+    ADOQueryMajitel = QSqlQuery();
+    ADOQueryFarLic = QSqlQuery();
+    ADOTableIRPar = QSqlQuery();
+    QSqlDatabase::database(NazovSpojenia, false).close();
+    QSqlDatabase::removeDatabase(NazovSpojenia);
+    if (m_server)
+        m_server->Zastav();
+}
+
+void TDataModuleHlavny::Pripoj()
+{
+    QSqlDatabase db;
+    switch (m_nastavenia.Pripojenie) {
+    case TNastavenia::Sposob::Odbc:
+        db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), NazovSpojenia);
+        db.setDatabaseName(m_nastavenia.OdbcZdroj);
+        db.setUserName(m_nastavenia.Pouzivatel);
+        db.setPassword(m_nastavenia.Heslo);
+        break;
+    case TNastavenia::Sposob::Server:
+        db = QSqlDatabase::addDatabase(QStringLiteral("QMARIADB"), NazovSpojenia);
+        db.setDatabaseName(NazovDatabazy);
+        db.setHostName(m_nastavenia.Server);
+        db.setPort(m_nastavenia.Port);
+        db.setUserName(m_nastavenia.Pouzivatel);
+        db.setPassword(m_nastavenia.Heslo);
+        if (!m_nastavenia.Socket.isEmpty())
+            db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + m_nastavenia.Socket);
+        break;
+    case TNastavenia::Sposob::SukromnyServer:
+        m_server = std::make_unique<TSukromnyServer>(
+            TSukromnyServer::PredvolenyAdresar(), QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("db")));
+        try {
+            m_server->Spusti();
+        } catch (const TChybaServera &chyba) {
+            m_server->Zastav();
+            throw TChybaPripojenia(chyba.Text());
+        }
+        db = QSqlDatabase::addDatabase(QStringLiteral("QMARIADB"), NazovSpojenia);
+        db.setDatabaseName(NazovDatabazy);
+        db.setUserName(TSukromnyServer::Pouzivatel);
+        db.setPassword(TSukromnyServer::Heslo);
+        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + m_server->Socket());
+        break;
+    }
+    if (!db.isValid())
+        throw TChybaPripojenia(QStringLiteral("Ovládač databázy nie je nainštalovaný: ") + TextChyby(db.lastError()));
+    if (!db.open())
+        throw TChybaPripojenia(TextChyby(db.lastError()));
+    QSqlQuery rezim(db);
+    if (!rezim.exec(QString::fromLatin1(sqlRezimRelacie)))
+        throw TChybaPripojenia(TextChyby(rezim.lastError()));
+}
+
+void TDataModuleHlavny::OtvorZdielaneDotazy()
+{
+    const QSqlDatabase db = ADOConnectionVuradeDE();
+    try {
+        QSqlQuery kontrola(db);
+        Otvor(kontrola, QString::fromLatin1(sqlTabuliekStartu));
+
+        ADOQueryZviera = QSqlQuery(db);
+        ADOQueryZviera.prepare(QStringLiteral("SELECT * FROM RegZv WHERE ZVStat=:pStat AND JCNARV=:pCislo"));
+
+        ADOQueryZvierata = QSqlQuery(db);
+        ADOQueryZvierata.prepare(QStringLiteral("SELECT distinct r.ZVStat, r.JCNARV, r.DatNar, p.DatUdal \n"
+                                                "FROM RegZv r, pohybymax p\n"
+                                                "WHERE r.Farma_ID =  :FarmaId and \n"
+                                                "r.JCNARV = p.JCNARV and \n"
+                                                "r.ZVStat = p.ZVStat \n"
+                                                "order by JCNARV"));
+        ADOQueryZvierata.bindValue(QStringLiteral(":FarmaId"), 0);
+        Otvor(ADOQueryZvierata);
+
+        ADOQueryMajitel = QSqlQuery(db);
+        Otvor(ADOQueryMajitel, SqlMajitel);
+        ADOQueryFarLic = QSqlQuery(db);
+        Otvor(ADOQueryFarLic, QStringLiteral("select * from FarlLic"));
+        ADOTableIRPar = QSqlQuery(db);
+        Otvor(ADOTableIRPar, QStringLiteral("SELECT * FROM irpar"));
+    } catch (const TChybaSql &chyba) {
+        throw TChybaPripojenia(chyba.Text());
+    }
+}
+
+void TDataModuleHlavny::DataModuleCreate(const QString &cestaIni)
+{
+    const TVerziaProgramu verzia = NacitajVerziuSHlasenim(cestaIni);
+    Verzia = verzia.Verzia;
+    DatumVerzie = verzia.DatumVerzie;
+}
+
+QSqlDatabase TDataModuleHlavny::ADOConnectionVuradeDE() const
+{
+    return QSqlDatabase::database(NazovSpojenia, false);
+}
+
+void TDataModuleHlavny::HladajZviera(const QString &stat, const QString &cislo)
+{
+    ADOQueryZviera.bindValue(QStringLiteral(":pStat"), stat);
+    ADOQueryZviera.bindValue(QStringLiteral(":pCislo"), cislo);
+    Otvor(ADOQueryZviera);
+    ADOQueryZviera.first();
+}
+
+bool TDataModuleHlavny::NajdiZviera(const QString &stat, const QString &cislo)
+{
+    HladajZviera(stat, cislo);
+    if (!ADOQueryZviera.isValid())
+        return false;
+    // An unrecorded farm (NULL) counts as being on a farm, as its text is not "0".
+    return ADOQueryZviera.value(QStringLiteral("Farma_ID")).toString() != QLatin1String("0");
+}
+
+QString TDataModuleHlavny::NajdiZviera2(const QString &stat, const QString &cislo)
+{
+    HladajZviera(stat, cislo);
+    if (!ADOQueryZviera.isValid())
+        return QStringLiteral("0");
+    const QVariant farma = ADOQueryZviera.value(QStringLiteral("Farma_ID"));
+    if (farma.toString() == QLatin1String("0"))
+        return QStringLiteral("1");
+    // An unrecorded farm is never the current one, not even while no farm is current.
+    if (!farma.isNull() && m_spolocne && farma.toInt() == m_spolocne->AktFarmaID)
+        return QStringLiteral("2");
+    return QStringLiteral("3");
+}
+
+QVariant TDataModuleHlavny::Zviera(const QString &stlpec) const
+{
+    return ADOQueryZviera.isValid() ? ADOQueryZviera.value(stlpec) : QVariant();
+}

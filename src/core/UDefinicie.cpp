@@ -1,0 +1,16 @@
+#include "UDefinicie.h"
+
+void TZviera::Vynuluj()
+{
+    *this = TZviera{};
+}
+
+void TPrisun::Vynuluj()
+{
+    *this = TPrisun{};
+}
+
+void TOdsun::Vynuluj()
+{
+    *this = TOdsun{};
+}

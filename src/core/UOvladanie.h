@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+// Enter moves the focus to the next control of the window in tab order,
+// skipping controls that take no tab focus and wrapping after the last.
+// Attach once to a window after its controls exist. On a push button Enter
+// presses it instead, as the button itself has the focus. The window's push
+// buttons stop being auto-default, so Enter in a field never presses a button.
+void PosunNaEnter(QWidget *okno);
+
+// The next control of the window in tab order after `od` (wrapping around).
+QWidget *DalsiOvladac(QWidget *okno, QWidget *od);
+
+// A click into an empty masked edit puts the caret at its first position, so
+// typing starts at the beginning of the mask wherever the user clicked.
+void PoziciaMaskEdit(QLineEdit *edit);
+
+// Replaces an ear-tag field's text by its zero-padded form (see DoplnNuly).
+void DoplnNuly(QLineEdit *edit);

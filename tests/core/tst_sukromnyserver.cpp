@@ -1,0 +1,139 @@
+// The program's own database server: first start, restart, reuse, failures.
+#include <QDir>
+#include <QFile>
+#include <QSqlError>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "TestDB.h"
+#include "USukromnyServer.h"
+
+namespace {
+
+// Connects to the private server as the program does and runs one statement.
+QVariant Dotaz(const TSukromnyServer &server, const QString &sql)
+{
+    QVariant vysledok;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QMARIADB"), QStringLiteral("test"));
+        db.setDatabaseName(NazovDatabazy);
+        db.setUserName(TSukromnyServer::Pouzivatel);
+        db.setPassword(TSukromnyServer::Heslo);
+        db.setConnectOptions(QStringLiteral("UNIX_SOCKET=") + server.Socket());
+        if (!db.open()) {
+            qWarning() << db.lastError().text();
+        } else {
+            QSqlQuery q(db);
+            if (q.exec(sql) && q.next())
+                vysledok = q.value(0);
+            else if (q.lastError().isValid())
+                qWarning() << q.lastError().text();
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("test"));
+    return vysledok;
+}
+
+} // namespace
+
+class TestSukromnyServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void prvyStartAOpakovanyStart()
+    {
+        QTemporaryDir adresar;
+        const QString zaklad = adresar.filePath("dáta farmy");  // blanks and letters in the path
+        {
+            TSukromnyServer server(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
+            server.Spusti();
+            QVERIFY(server.SpustenyNami());
+            QVERIFY(QFile::exists(zaklad + "/instalacia-dokoncena"));
+            QVERIFY(Dotaz(server, "SELECT COUNT(*) FROM kodudal").toInt() > 20);
+            QCOMPARE(Dotaz(server, "SELECT @@lower_case_table_names").toInt(), 1);
+            QCOMPARE(Dotaz(server, "SELECT @@collation_server").toString(), QStringLiteral("utf8mb4_slovak_ci"));
+            QCOMPARE(Dotaz(server, "SELECT @@skip_networking").toInt(), 1);
+            Dotaz(server, "INSERT INTO FarlLic (CisFarmy, Nazov) VALUES ('A99999', 'Skúšobná')");
+
+            // A second program finds the running server and leaves it running.
+            TSukromnyServer druhy(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
+            druhy.Spusti();
+            QVERIFY(!druhy.SpustenyNami());
+            druhy.Zastav();
+            QCOMPARE(Dotaz(server, "SELECT Nazov FROM FarlLic WHERE CisFarmy='A99999'").toString(),
+                     QStringLiteral("Skúšobná"));
+
+            server.Zastav();
+            QVERIFY(!QFile::exists(zaklad + "/mariadb.pid"));
+        }
+        {
+            TSukromnyServer server(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
+            server.Spusti();
+            QVERIFY(server.SpustenyNami());
+            QCOMPARE(Dotaz(server, "SELECT Nazov FROM FarlLic WHERE CisFarmy='A99999'").toString(),
+                     QStringLiteral("Skúšobná"));  // data kept across the restart
+            server.Zastav();
+        }
+    }
+
+    void zastaralyPidSubor()
+    {
+        QTemporaryDir adresar;
+        TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
+        server.Spusti();
+        server.Zastav();
+        // A pid file left behind by a crash names a process that is gone.
+        QFile pid(adresar.filePath("mariadb.pid"));
+        QVERIFY(pid.open(QIODevice::WriteOnly));
+        pid.write("999999\n");
+        pid.close();
+        TSukromnyServer znova(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
+        znova.Spusti();
+        QVERIFY(znova.SpustenyNami());
+        QVERIFY(Dotaz(znova, "SELECT COUNT(*) FROM kodudal").toInt() > 20);
+        znova.Zastav();
+    }
+
+    void adresarSaNedaVytvorit()
+    {
+        QTemporaryDir adresar;
+        QFile subor(adresar.filePath("subor"));
+        QVERIFY(subor.open(QIODevice::WriteOnly));
+        subor.close();
+        TSukromnyServer server(adresar.filePath("subor/databaza"), QStringLiteral(VURADEDE_DB_SKRIPTY));
+        try {
+            server.Spusti();
+            QFAIL("started in a folder that cannot exist");
+        } catch (const TChybaServera &chyba) {
+            QVERIFY2(chyba.Text().startsWith(QLatin1String("Nepodarilo sa vytvoriť adresár databázy")),
+                     qPrintable(chyba.Text()));
+        }
+    }
+
+    void serverKtorySaNespustiUkazeSvojZaznam()
+    {
+        QTemporaryDir adresar;
+        {
+            TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
+            server.Spusti();
+            server.Zastav();
+        }
+        // Damaged system tables keep the server from coming up.
+        QVERIFY(QDir(adresar.filePath("data/mysql")).removeRecursively());
+        TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
+        try {
+            server.Spusti();
+            server.Zastav();
+            QFAIL("a server without its system tables started");
+        } catch (const TChybaServera &chyba) {
+            QVERIFY2(chyba.Text().startsWith(QLatin1String("Databázový server sa nespustil")), qPrintable(chyba.Text()));
+            QVERIFY2(chyba.Text().contains(QLatin1String("[ERROR]")), qPrintable(chyba.Text()));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSukromnyServer)
+#include "tst_sukromnyserver.moc"

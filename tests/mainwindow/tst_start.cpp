@@ -1,0 +1,331 @@
+// Start-up, the restored current farm, the first own farm and the end of the program.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "DMHlavny.h"
+#include "FHlavny.h"
+#include "FPrvaFarma.h"
+#include "FUvodny.h"
+#include "SkriptovaneSpravy.h"
+#include "TestDB.h"
+#include "UStart.h"
+
+class TestStart : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TDataModuleHlavny> dm;
+    std::unique_ptr<TSkriptovaneSpravy> spravy;
+    QTemporaryDir docasny;
+    QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
+
+    QString ZapisIni(const QByteArray &obsah)
+    {
+        const QString cesta = docasny.filePath("vuradede.ini");
+        QFile subor(cesta);
+        if (subor.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            subor.write(obsah);
+        return cesta;
+    }
+
+    // The main window as the program shows it at start.
+    std::unique_ptr<TFormHlavny> ZobrazHlavne()
+    {
+        auto hlavny = std::make_unique<TFormHlavny>(*dm);
+        hlavny->show();
+        return hlavny;
+    }
+
+    // Closes the main window answering No to the backup question.
+    void ZatvorBezZalohy(TFormHlavny &hlavny)
+    {
+        spravy->Odpovede << TOdpoved::Nie;
+        hlavny.close();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestDB::PripravAplikaciu();
+        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+    }
+    void init()
+    {
+        TestDB::Obnov(db());
+        spravy = std::make_unique<TSkriptovaneSpravy>();
+        TFormHlavny::KoniecBezZalohy = false;
+    }
+    void cleanup()
+    {
+        QVERIFY2(spravy->Necakane.isEmpty(), qPrintable(spravy->Necakane.join(" | ")));
+        spravy.reset();
+    }
+    void cleanupTestCase() { dm.reset(); }
+
+    void titulkyPodlaTypu_data()
+    {
+        QTest::addColumn<QString>("irpar");
+        QTest::addColumn<QString>("uvod");
+        QTest::addColumn<QString>("hlavne");
+        QTest::newRow("1") << "INSERT INTO irpar (IRPar_ID, CisFarmy, Typ_Zv) VALUES (1, 'A10001', '1')"
+                           << "Register HD na farme" << "Individuálny register HD";
+        QTest::newRow("0") << "INSERT INTO irpar (IRPar_ID, CisFarmy, Typ_Zv) VALUES (1, 'A10001', '0')"
+                           << "Register *HD* na farme" << "Individuálny register *HD*";
+        QTest::newRow("prázdny") << "INSERT INTO irpar (IRPar_ID, CisFarmy, Typ_Zv) VALUES (1, 'A10001', '')"
+                                 << "Register *HD* na farme" << "Individuálny register *HD*";
+        QTest::newRow("bez riadku") << "" << "Register *HD* na farme" << "Individuálny register *HD*";
+    }
+    void titulkyPodlaTypu()
+    {
+        QFETCH(QString, irpar);
+        QFETCH(QString, uvod);
+        QFETCH(QString, hlavne);
+        TestDB::Vykonaj(db(), "DELETE FROM irpar");
+        if (!irpar.isEmpty())
+            TestDB::Vykonaj(db(), irpar);
+        TFormUvodny uvodne(*dm, ZapisIni({}));
+        uvodne.show();
+        QCOMPARE(uvodne.LabelTitul->text(), uvod);
+        QCOMPARE(uvodne.LabelNazov->text(), QStringLiteral("VuradeDE"));
+        QVERIFY(!uvodne.ImageUvod->pixmap().isNull());
+        auto hlavny = ZobrazHlavne();
+        QCOMPARE(hlavny->windowTitle(), hlavne);
+        if (irpar.isEmpty())  // no stored farm either
+            QCOMPARE(spravy->Texty(), QStringList{" Vyber aktuálnu farmu !"});
+        ZatvorBezZalohy(*hlavny);
+    }
+
+    void verziaZIni_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("uvod");
+        QTest::addColumn<QString>("stav");
+        QTest::newRow("úplný") << QByteArray("[verzia programu]\nverzia=1.0\n[datum verzie]\ndatumverzie=11.12.2026\n")
+                               << "verzia 1.0,  11.12.2026" << "Verzia programu: 1.0,  11.12.2026";
+        QTest::newRow("len verzia") << QByteArray("[verzia programu]\nverzia=1.0\n") << "verzia 1.0,  "
+                                    << "Verzia programu: 1.0,  ";
+        QTest::newRow("prázdny") << QByteArray() << "verzia ,  " << "Verzia programu: ,  ";
+    }
+    void verziaZIni()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, uvod);
+        QFETCH(QString, stav);
+        const QString cesta = ZapisIni(ini);
+        dm->DataModuleCreate(cesta);
+        TFormUvodny uvodne(*dm, cesta);
+        uvodne.show();
+        QCOMPARE(uvodne.LabelVerzia->text(), uvod);
+        auto hlavny = ZobrazHlavne();
+        QCOMPARE(hlavny->PanelStavu1->text(), stav);
+        ZatvorBezZalohy(*hlavny);
+    }
+
+    void obnovenaAktualnaFarma_data()
+    {
+        QTest::addColumn<QString>("cisFarmy");
+        QTest::addColumn<int>("farmaId");
+        QTest::addColumn<QString>("nazov");
+        QTest::addColumn<QString>("vyber");
+        QTest::newRow("prvá") << "A10001" << 1 << "PD Dolný Háj" << "Aktuálna farma A10001 PD Dolný Háj";
+        QTest::newRow("druhá") << "B20002" << 2 << "Agrofarma Horné Lúky" << "Aktuálna farma B20002 Agrofarma Horné Lúky";
+        QTest::newRow("už nejestvuje") << "Z99999" << 0 << "" << "Aktuálna farma Z99999 ";
+    }
+    void obnovenaAktualnaFarma()
+    {
+        QFETCH(QString, cisFarmy);
+        QFETCH(int, farmaId);
+        QFETCH(QString, nazov);
+        QFETCH(QString, vyber);
+        TestDB::Vykonaj(db(), QStringLiteral("UPDATE irpar SET CisFarmy='%1'").arg(cisFarmy));
+        auto hlavny = ZobrazHlavne();
+        QCOMPARE(hlavny->AktCisFarmy, cisFarmy);
+        QCOMPARE(hlavny->AktFarmaID, farmaId);
+        QCOMPARE(hlavny->AktNazovFarmy, nazov);
+        QCOMPARE(hlavny->LabelVyber->text(), vyber);
+        QCOMPARE(hlavny->LabelDatum->text(), "Dátum : " + QDate::currentDate().toString("dd.MM.yyyy"));
+        QVERIFY(spravy->Zaznam.isEmpty());
+        ZatvorBezZalohy(*hlavny);
+    }
+
+    void bezUlozenejFarmy()
+    {
+        TestDB::Vykonaj(db(), "UPDATE irpar SET CisFarmy='   '");
+        auto hlavny = ZobrazHlavne();
+        QCOMPARE(spravy->Zaznam.size(), 1);
+        QCOMPARE(spravy->Zaznam[0].Text, QStringLiteral(" Vyber aktuálnu farmu !"));
+        QCOMPARE(spravy->Zaznam[0].Titulok, QStringLiteral(" Počiatočné parametre aplikácie RuvENA-ov "));
+        QCOMPARE(spravy->Zaznam[0].Ikona, TIkona::Informacia);
+        QCOMPARE(hlavny->AktFarmaID, 0);
+        QVERIFY(hlavny->LabelVyber->text().isEmpty());
+        ZatvorBezZalohy(*hlavny);
+    }
+
+    void ulozAktFarmuPrepisujeAleboVklada()
+    {
+        auto hlavny = ZobrazHlavne();
+        // Update: every row of irpar takes the farm (there should only ever be one).
+        TestDB::Vykonaj(db(), "INSERT INTO irpar (IRPar_ID, CisFarmy, Typ_Zv) VALUES (7, 'A10001', '1')");
+        hlavny->AktFarmaID = 2;
+        hlavny->AktCisFarmy = "B20002";
+        hlavny->UlozAktFarmu();
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM irpar WHERE IRPar_ID=2 AND CisFarmy='B20002'").toInt(), 2);
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM irpar").toInt(), 2);
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM irpar WHERE Typ_Zv='1'").toInt(), 2);
+
+        // Insert into an empty table.
+        TestDB::Vykonaj(db(), "DELETE FROM irpar");
+        hlavny->UlozAktFarmu();
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT CONCAT(IRPar_ID, '/', CisFarmy) FROM irpar").toString(),
+                 QStringLiteral("2/B20002"));
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM irpar").toInt(), 1);
+        ZatvorBezZalohy(*hlavny);
+    }
+
+    void koniecBezAktualnejFarmy()
+    {
+        TestDB::Vykonaj(db(), "UPDATE irpar SET CisFarmy=''");
+        auto hlavny = ZobrazHlavne();
+        spravy->Vymaz();
+        spravy->Odpovede << TOdpoved::Nie;
+        hlavny->Koniec1->trigger();
+        QVERIFY(!hlavny->isVisible());
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT CONCAT(IRPar_ID, '/', CisFarmy, '/') FROM irpar").toString(),
+                 QStringLiteral("0//"));
+        QCOMPARE(spravy->Texty(), QStringList{"Chceš zálohovať databázu ? "});
+        QCOMPARE(spravy->Zaznam[0].Titulok, QStringLiteral("Záloha databázy"));
+        QCOMPARE(spravy->Zaznam[0].Predvolena, TOdpoved::Nie);
+        QVERIFY(spravy->Dialogy.isEmpty());
+    }
+
+    void ukonciBezZalohyNepyta()
+    {
+        auto hlavny = ZobrazHlavne();
+        hlavny->UkonciBezZalohy();
+        QVERIFY(!hlavny->isVisible());
+        QVERIFY(spravy->Zaznam.isEmpty());
+        QVERIFY(TFormHlavny::KoniecBezZalohy);
+    }
+
+    void zalohaPriZatvoreni_data()
+    {
+        QTest::addColumn<QString>("subor");
+        QTest::addColumn<QString>("ulozeny");
+        QTest::addColumn<QString>("sprava");
+        QTest::newRow("bez prípony") << "zaloha 1" << "zaloha 1.sql" << "Záloha databázy prebehla úspešne.";
+        QTest::newRow("veľké SQL") << "zaloha.SQL" << "zaloha.SQL" << "Záloha databázy prebehla úspešne.";
+        QTest::newRow("sql.bak") << "zaloha.sql.bak" << "zaloha.sql.bak" << "Záloha databázy prebehla úspešne.";
+        QTest::newRow("chýbajúci priečinok") << "nie je/zaloha.sql" << ""
+                                             << "Záloha databázy zlyhala: Chyba počas behu zálohy databázy !";
+    }
+    void zalohaPriZatvoreni()
+    {
+        QFETCH(QString, subor);
+        QFETCH(QString, ulozeny);
+        QFETCH(QString, sprava);
+        auto hlavny = ZobrazHlavne();
+        TestDB::Vykonaj(db(), "UPDATE vlastnik SET PNazov='Záloha ''test''' WHERE Vlastnik_ID=1");
+        spravy->Odpovede << TOdpoved::Ano;
+        spravy->Subory << docasny.filePath(subor);
+        hlavny->close();
+        QCOMPARE(spravy->Dialogy.size(), 1);
+        QCOMPARE(spravy->Dialogy[0].Titulok, QStringLiteral("Záloha databázy programu VuradeDE"));
+        QVERIFY(spravy->Dialogy[0].Ulozit);
+        QCOMPARE(spravy->Texty().last(), sprava);
+        if (!ulozeny.isEmpty()) {
+            QFile zaloha(docasny.filePath(ulozeny));
+            QVERIFY2(zaloha.open(QIODevice::ReadOnly), qPrintable(zaloha.fileName()));
+            const QString obsah = QString::fromUtf8(zaloha.readAll());
+            QVERIFY(obsah.contains(QLatin1String("CREATE TABLE `regzv`")));
+            QVERIFY(obsah.contains(QStringLiteral("Záloha \\'test\\'")));
+        }
+    }
+
+    void prvaVlastnaFarma()
+    {
+        TestDB::Vykonaj(db(), "DELETE FROM FarlLic");
+        TestDB::Vykonaj(db(), "DELETE FROM irpar");
+        QStringList dialog;
+        QTimer::singleShot(0, this, [&dialog] {
+            auto *okno = qobject_cast<TFormPrvaFarma *>(QApplication::activeModalWidget());
+            if (!okno)
+                return;
+            dialog << okno->windowTitle();
+            QTest::keyClicks(okno->EditCisFarmy, "c123");  // typed in lower case, short
+            okno->EditNazov->setText("Farma pod 'Hájom'");
+            okno->BitBtnUloz->click();
+            dialog << okno->EditCisFarmy->text();
+            QTest::keyClicks(okno->EditCisFarmy, "45");
+            okno->BitBtnUloz->click();
+        });
+        auto hlavny = ZobrazHlavne();
+        QCOMPARE(dialog, (QStringList{"Prvá vlastná farma", "C123"}));
+        QCOMPARE(spravy->Texty(), QStringList{"Nesprávne označenie farmy. Má mať 6 znakov !"});
+        const int id = TestDB::Hodnota(db(), "SELECT Farma_ID FROM FarlLic WHERE CisFarmy='C12345'").toInt();
+        QVERIFY(id > 0);
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT Nazov FROM FarlLic WHERE Farma_ID=" + QString::number(id)).toString(),
+                 QStringLiteral("Farma pod 'Hájom'"));
+        QCOMPARE(hlavny->AktFarmaID, id);
+        QCOMPARE(hlavny->LabelVyber->text(), QStringLiteral("Aktuálna farma C12345 Farma pod 'Hájom'"));
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT CisFarmy FROM irpar").toString(), QStringLiteral("C12345"));
+        ZatvorBezZalohy(*hlavny);
+
+        // Cancelled: no farm is stored and the program runs without a current farm.
+        TestDB::Vykonaj(db(), "DELETE FROM FarlLic");
+        TestDB::Vykonaj(db(), "DELETE FROM irpar");
+        spravy->Vymaz();
+        QTimer::singleShot(0, this, [] {
+            if (auto *okno = qobject_cast<TFormPrvaFarma *>(QApplication::activeModalWidget()))
+                okno->BitBtnZrus->click();
+        });
+        auto druhe = ZobrazHlavne();
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM FarlLic").toInt(), 0);
+        QCOMPARE(spravy->Texty(), QStringList{" Vyber aktuálnu farmu !"});
+        ZatvorBezZalohy(*druhe);
+    }
+
+    void celySpustenieAKoniec()
+    {
+        dm.reset();  // the program opens its own connection
+        QString titulok;
+        QTimer::singleShot(0, this, [&titulok] {
+            for (QWidget *okno : QApplication::topLevelWidgets())
+                if (auto *hlavny = qobject_cast<TFormHlavny *>(okno); hlavny && hlavny->isVisible()) {
+                    titulok = hlavny->windowTitle() + " | " + hlavny->LabelVyber->text();
+                    hlavny->UkonciBezZalohy();
+                }
+        });
+        const int kod = SpustiVuradeDE(TestDB::Nastavenia(), ZapisIni("[verzia programu]\nverzia=1.0\n"), 0);
+        QCOMPARE(kod, 0);
+        QCOMPARE(titulok, QStringLiteral("Individuálny register HD | Aktuálna farma A10001 PD Dolný Háj"));
+        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+    }
+
+    void nedostupnaDatabazaUkonciProgram()
+    {
+        dm.reset();
+        TNastavenia nastavenia;
+        nastavenia.Pripojenie = TNastavenia::Sposob::Server;
+        nastavenia.Socket = docasny.filePath("ziadny.sock");
+        const int kod = SpustiVuradeDE(nastavenia, ZapisIni({}), 0);
+        QCOMPARE(kod, 1);
+        QCOMPARE(spravy->Zaznam.size(), 1);
+        QCOMPARE(spravy->Zaznam[0].Ikona, TIkona::Chyba);
+        QVERIFY(spravy->Zaznam[0].Text.startsWith("Databáza programu VuradeDE nie je dostupná"));
+        QVERIFY2(spravy->Zaznam[0].Text.contains("ziadny.sock"), qPrintable(spravy->Zaznam[0].Text));
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
+                             [](QWidget *w) { return qobject_cast<TFormHlavny *>(w) != nullptr; }));
+        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+    }
+};
+
+QTEST_MAIN(TestStart)
+#include "tst_start.moc"
