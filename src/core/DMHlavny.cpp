@@ -29,11 +29,21 @@ const char *const sqlRezimRelacie =
 TDataModuleHlavny::TDataModuleHlavny(const TNastavenia &nastavenia, QObject *parent)
     : QObject(parent), m_nastavenia(nastavenia)
 {
-    Pripoj();
-    OtvorZdielaneDotazy();
+    try {
+        Pripoj();
+        OtvorZdielaneDotazy();
+    } catch (...) {
+        Uvolni();
+        throw;
+    }
 }
 
 TDataModuleHlavny::~TDataModuleHlavny()
+{
+    Uvolni();
+}
+
+void TDataModuleHlavny::Uvolni()
 {
     ADOQueryZviera = QSqlQuery();
     ADOQueryZvierata = QSqlQuery();
@@ -44,6 +54,7 @@ TDataModuleHlavny::~TDataModuleHlavny()
     QSqlDatabase::removeDatabase(NazovSpojenia);
     if (m_server)
         m_server->Zastav();
+    m_server.reset();
 }
 
 void TDataModuleHlavny::Pripoj()
@@ -72,7 +83,6 @@ void TDataModuleHlavny::Pripoj()
         try {
             m_server->Spusti();
         } catch (const TChybaServera &chyba) {
-            m_server->Zastav();
             throw TChybaPripojenia(chyba.Text());
         }
         db = QSqlDatabase::addDatabase(QStringLiteral("QMARIADB"), NazovSpojenia);
@@ -147,8 +157,9 @@ bool TDataModuleHlavny::NajdiZviera(const QString &stat, const QString &cislo)
     HladajZviera(stat, cislo);
     if (!ADOQueryZviera.isValid())
         return false;
-    // An unrecorded farm (NULL) counts as being on a farm, as its text is not "0".
-    return ADOQueryZviera.value(QStringLiteral("Farma_ID")).toString() != QLatin1String("0");
+    // An unrecorded farm (NULL) counts as being on a farm: it is not farm 0.
+    const QVariant farma = ADOQueryZviera.value(QStringLiteral("Farma_ID"));
+    return farma.isNull() || farma.toString() != QLatin1String("0");
 }
 
 QString TDataModuleHlavny::NajdiZviera2(const QString &stat, const QString &cislo)
@@ -157,10 +168,13 @@ QString TDataModuleHlavny::NajdiZviera2(const QString &stat, const QString &cisl
     if (!ADOQueryZviera.isValid())
         return QStringLiteral("0");
     const QVariant farma = ADOQueryZviera.value(QStringLiteral("Farma_ID"));
+    // An unrecorded farm is neither farm 0 nor the current farm, not even
+    // while no farm is current.
+    if (farma.isNull())
+        return QStringLiteral("3");
     if (farma.toString() == QLatin1String("0"))
         return QStringLiteral("1");
-    // An unrecorded farm is never the current one, not even while no farm is current.
-    if (!farma.isNull() && m_spolocne && farma.toInt() == m_spolocne->AktFarmaID)
+    if (m_spolocne && farma.toInt() == m_spolocne->AktFarmaID)
         return QStringLiteral("2");
     return QStringLiteral("3");
 }

@@ -78,6 +78,7 @@ public:
 
 private:
     void Pripoj();
+    void Uvolni();
     void OtvorZdielaneDotazy();
     void HladajZviera(const QString &stat, const QString &cislo);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QFocusEvent>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -72,7 +73,41 @@ public:
     }
 };
 
+class TFilterOdchodu final : public QObject
+{
+public:
+    TFilterOdchodu(QWidget *ovladac, std::function<void()> obsluha)
+        : QObject(ovladac), m_obsluha(std::move(obsluha))
+    {
+    }
+
+    bool eventFilter(QObject *objekt, QEvent *udalost) override
+    {
+        if (udalost->type() != QEvent::FocusOut)
+            return false;
+        const Qt::FocusReason dovod = static_cast<QFocusEvent *>(udalost)->reason();
+        if (dovod == Qt::ActiveWindowFocusReason || dovod == Qt::PopupFocusReason)
+            return false;
+        QWidget *okno = static_cast<QWidget *>(objekt)->window();
+        if (okno->property(vObsluhe).toBool())
+            return false;
+        okno->setProperty(vObsluhe, true);
+        m_obsluha();
+        okno->setProperty(vObsluhe, false);
+        return false;
+    }
+
+private:
+    static constexpr const char *vObsluhe = "vuradede_obsluhaOdchodu";
+    std::function<void()> m_obsluha;
+};
+
 } // namespace
+
+void PriOdchode(QWidget *ovladac, std::function<void()> obsluha)
+{
+    ovladac->installEventFilter(new TFilterOdchodu(ovladac, std::move(obsluha)));
+}
 
 QWidget *DalsiOvladac(QWidget *okno, QWidget *od)
 {

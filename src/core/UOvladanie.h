@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QLineEdit;
 class QWidget;
@@ -19,6 +20,13 @@ QWidget *DalsiOvladac(QWidget *okno, QWidget *od);
 // A click into an empty masked edit puts the caret at its first position, so
 // typing starts at the beginning of the mask wherever the user clicked.
 void PoziciaMaskEdit(QLineEdit *edit);
+
+// An "exit" handler: runs `obsluha` when `ovladac` hands the focus to another
+// control of its window. Focus lost to another window or to a popup (a message
+// box, a combo list, a calendar) is no exit. While one exit handler of a window
+// runs, no other exit handler of that window starts, so a handler that shows a
+// message or puts the focus back to its field never fires a second one.
+void PriOdchode(QWidget *ovladac, std::function<void()> obsluha);
 
 // Replaces an ear-tag field's text by its zero-padded form (see DoplnNuly).
 void DoplnNuly(QLineEdit *edit);

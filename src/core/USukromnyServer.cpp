@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -86,9 +87,10 @@ void ZapisSubor(const QString &cesta, const QByteArray &obsah, QFileDevice::Perm
     f.setPermissions(prava);
 }
 
+// What a tool said; its processes run with merged output channels.
 QString VystupProcesu(QProcess &proces)
 {
-    return QString::fromLocal8Bit(proces.readAllStandardError() + proces.readAllStandardOutput()).trimmed();
+    return QString::fromLocal8Bit(proces.readAllStandardOutput()).trimmed();
 }
 
 } // namespace
@@ -220,10 +222,21 @@ void TSukromnyServer::Instaluj()
         {QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")}, QStringLiteral("mariadb-server"));
     QProcess proces;
     proces.setProcessChannelMode(QProcess::MergedChannels);
-    proces.start(instalator, {QStringLiteral("--defaults-file=") + Cesta(QStringLiteral("my.cnf")),
-                              QStringLiteral("--datadir=") + data.path(),
-                              QStringLiteral("--auth-root-authentication-method=normal"),
-                              QStringLiteral("--skip-test-db")});
+    // The installer is a shell script that breaks paths with blanks apart: it
+    // gets the settings it needs as arguments instead of the option file, and
+    // reaches the data directory through a link whose path has no blanks.
+    QTemporaryDir odkazy(QDir::temp().filePath(QStringLiteral("vuradede-instalacia-XXXXXX")));
+    const QString odkazNaData = odkazy.filePath(QStringLiteral("data"));
+    if (!odkazy.isValid() || !QFile::link(data.path(), odkazNaData))
+        throw TChybaServera(QStringLiteral("Nepodarilo sa pripraviť inštaláciu databázy v %1.").arg(QDir::tempPath()));
+    QStringList argumenty{QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + odkazNaData,
+                          QStringLiteral("--auth-root-authentication-method=normal"),
+                          QStringLiteral("--skip-test-db"), QStringLiteral("--lower-case-table-names=1"),
+                          QStringLiteral("--character-set-server=utf8mb4"),
+                          QStringLiteral("--collation-server=utf8mb4_slovak_ci")};
+    if (::geteuid() == 0)
+        argumenty << QStringLiteral("--user=root");
+    proces.start(instalator, argumenty);
     if (!proces.waitForFinished(180000) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0)
         throw TChybaServera(QStringLiteral("Nepodarilo sa vytvoriť databázu servera MariaDB.\n") +
                             VystupProcesu(proces));
@@ -245,6 +258,7 @@ void TSukromnyServer::NacitajSkripty()
         throw TChybaServera(QStringLiteral("Nenašiel som inštalačné skripty databázy v %1.").arg(m_skripty));
     for (const QFileInfo &skript : skripty) {
         QProcess proces;
+        proces.setProcessChannelMode(QProcess::MergedChannels);
         proces.setStandardInputFile(skript.absoluteFilePath());
         proces.start(klient, {QStringLiteral("--defaults-extra-file=") + Cesta(QStringLiteral("klient.cnf")),
                               NazovDatabazy});

@@ -93,6 +93,51 @@ private slots:
         QVERIFY(maska->cursorPosition() > 0);  // a partly filled edit keeps the clicked place
     }
 
+    void odchodBezOpakovania()
+    {
+        QDialog okno;
+        auto *l = new QVBoxLayout(&okno);
+        auto *cislo = new QLineEdit(&okno);
+        auto *datum = new QLineEdit(&okno);
+        auto *tretie = new QLineEdit(&okno);
+        l->addWidget(cislo);
+        l->addWidget(datum);
+        l->addWidget(tretie);
+        int odchodyCisla = 0;
+        int odchodyDatumu = 0;
+        // A refused number puts the focus back to its field, as a failed check does.
+        PriOdchode(cislo, [&] {
+            ++odchodyCisla;
+            if (cislo->text() != QLatin1String("ok"))
+                cislo->setFocus();
+        });
+        PriOdchode(datum, [&] { ++odchodyDatumu; });
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+
+        cislo->setFocus();
+        QTest::keyClick(cislo, Qt::Key_Tab);
+        QCOMPARE(odchodyCisla, 1);
+        QCOMPARE(odchodyDatumu, 0);  // the field the focus only passed through does not check itself
+        QCOMPARE(QApplication::focusWidget(), cislo);
+
+        cislo->setText(QStringLiteral("ok"));
+        QTest::keyClick(cislo, Qt::Key_Tab);
+        QCOMPARE(odchodyCisla, 2);
+        QCOMPARE(QApplication::focusWidget(), datum);
+        QTest::keyClick(datum, Qt::Key_Tab);
+        QCOMPARE(odchodyDatumu, 1);
+
+        // Focus lost to a popup or another window is no exit.
+        tretie->setFocus();
+        cislo->setFocus(Qt::OtherFocusReason);
+        QFocusEvent popup(QEvent::FocusOut, Qt::PopupFocusReason);
+        QApplication::sendEvent(cislo, &popup);
+        QFocusEvent ineOkno(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(cislo, &ineOkno);
+        QCOMPARE(odchodyCisla, 2);
+    }
+
     void doplnNulyVPoli()
     {
         QLineEdit pole;

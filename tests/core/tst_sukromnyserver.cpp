@@ -36,6 +36,16 @@ QVariant Dotaz(const TSukromnyServer &server, const QString &sql)
     return vysledok;
 }
 
+// Starts the server; a failure fails the test with the server's own text.
+#define SPUSTI(server)                                                                                              \
+    do {                                                                                                            \
+        try {                                                                                                       \
+            (server).Spusti();                                                                                      \
+        } catch (const TChybaServera &chyba) {                                                                      \
+            QFAIL(qPrintable(chyba.Text()));                                                                        \
+        }                                                                                                           \
+    } while (false)
+
 } // namespace
 
 class TestSukromnyServer : public QObject
@@ -49,7 +59,7 @@ private slots:
         const QString zaklad = adresar.filePath("dáta farmy");  // blanks and letters in the path
         {
             TSukromnyServer server(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
-            server.Spusti();
+            SPUSTI(server);
             QVERIFY(server.SpustenyNami());
             QVERIFY(QFile::exists(zaklad + "/instalacia-dokoncena"));
             QVERIFY(Dotaz(server, "SELECT COUNT(*) FROM kodudal").toInt() > 20);
@@ -60,7 +70,7 @@ private slots:
 
             // A second program finds the running server and leaves it running.
             TSukromnyServer druhy(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
-            druhy.Spusti();
+            SPUSTI(druhy);
             QVERIFY(!druhy.SpustenyNami());
             druhy.Zastav();
             QCOMPARE(Dotaz(server, "SELECT Nazov FROM FarlLic WHERE CisFarmy='A99999'").toString(),
@@ -71,7 +81,7 @@ private slots:
         }
         {
             TSukromnyServer server(zaklad, QStringLiteral(VURADEDE_DB_SKRIPTY));
-            server.Spusti();
+            SPUSTI(server);
             QVERIFY(server.SpustenyNami());
             QCOMPARE(Dotaz(server, "SELECT Nazov FROM FarlLic WHERE CisFarmy='A99999'").toString(),
                      QStringLiteral("Skúšobná"));  // data kept across the restart
@@ -83,7 +93,7 @@ private slots:
     {
         QTemporaryDir adresar;
         TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
-        server.Spusti();
+        SPUSTI(server);
         server.Zastav();
         // A pid file left behind by a crash names a process that is gone.
         QFile pid(adresar.filePath("mariadb.pid"));
@@ -91,7 +101,7 @@ private slots:
         pid.write("999999\n");
         pid.close();
         TSukromnyServer znova(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
-        znova.Spusti();
+        SPUSTI(znova);
         QVERIFY(znova.SpustenyNami());
         QVERIFY(Dotaz(znova, "SELECT COUNT(*) FROM kodudal").toInt() > 20);
         znova.Zastav();
@@ -108,7 +118,7 @@ private slots:
             server.Spusti();
             QFAIL("started in a folder that cannot exist");
         } catch (const TChybaServera &chyba) {
-            QVERIFY2(chyba.Text().startsWith(QLatin1String("Nepodarilo sa vytvoriť adresár databázy")),
+            QVERIFY2(chyba.Text().startsWith(QStringLiteral("Nepodarilo sa vytvoriť adresár databázy")),
                      qPrintable(chyba.Text()));
         }
     }
@@ -118,18 +128,21 @@ private slots:
         QTemporaryDir adresar;
         {
             TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
-            server.Spusti();
+            SPUSTI(server);
             server.Zastav();
         }
-        // Damaged system tables keep the server from coming up.
-        QVERIFY(QDir(adresar.filePath("data/mysql")).removeRecursively());
+        // A damaged system tablespace keeps the server from coming up.
+        QFile tablespace(adresar.filePath("data/ibdata1"));
+        QVERIFY(tablespace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        tablespace.write(QByteArray(4096, 'x'));
+        tablespace.close();
         TSukromnyServer server(adresar.path(), QStringLiteral(VURADEDE_DB_SKRIPTY));
         try {
             server.Spusti();
             server.Zastav();
             QFAIL("a server without its system tables started");
         } catch (const TChybaServera &chyba) {
-            QVERIFY2(chyba.Text().startsWith(QLatin1String("Databázový server sa nespustil")), qPrintable(chyba.Text()));
+            QVERIFY2(chyba.Text().startsWith(QStringLiteral("Databázový server sa nespustil")), qPrintable(chyba.Text()));
             QVERIFY2(chyba.Text().contains(QLatin1String("[ERROR]")), qPrintable(chyba.Text()));
         }
     }

@@ -295,13 +295,15 @@ private slots:
     {
         dm.reset();  // the program opens its own connection
         QString titulok;
-        QTimer::singleShot(0, this, [&titulok] {
+        QTimer hladanie;  // waits for the main window, then ends the program as after a restore
+        connect(&hladanie, &QTimer::timeout, this, [&titulok] {
             for (QWidget *okno : QApplication::topLevelWidgets())
                 if (auto *hlavny = qobject_cast<TFormHlavny *>(okno); hlavny && hlavny->isVisible()) {
                     titulok = hlavny->windowTitle() + " | " + hlavny->LabelVyber->text();
                     hlavny->UkonciBezZalohy();
                 }
         });
+        hladanie.start(20);
         const int kod = SpustiVuradeDE(TestDB::Nastavenia(), ZapisIni("[verzia programu]\nverzia=1.0\n"), 0);
         QCOMPARE(kod, 0);
         QCOMPARE(titulok, QStringLiteral("Individuálny register HD | Aktuálna farma A10001 PD Dolný Háj"));
