@@ -27,6 +27,16 @@ public:
     int PocetZvierat = 0;
     int VlastnikZvierata = 0;
     bool ZmenitUzitZam = false;
+
+    // What the dialogs ask of the main window.
+    // Stores the current farm in irpar, so that the next start restores it.
+    virtual void UlozAktFarmu() = 0;
+    // Shows the current farm (AktCisFarmy, AktNazovFarmy) in the title bar label.
+    virtual void ZobrazAktFarmu() = 0;
+    // Hides the farm view and the animal view, so the background shows.
+    virtual void SkryPohlady() = 0;
+    // Enables the owner assignment exactly when at least one owner exists.
+    virtual void NastavPriradenieMajitela() = 0;
 };
 
 // Length of an ear-tag number.

@@ -109,7 +109,7 @@ void TFormHlavny::FormShow()
             UkazSpravu(QStringLiteral(" Vyber aktuálnu farmu !"),
                        QStringLiteral(" Počiatočné parametre aplikácie RuvENA-ov "), TIkona::Informacia);
         LabelDatum->setText(QStringLiteral("Dátum : ") + FormatujDatum(QDate::currentDate(), FormatZobraz));
-        Otvor(m_dm.ADOQueryMajitel, TDataModuleHlavny::SqlMajitel);
+        NastavPriradenieMajitela();
     } catch (const TChybaSql &chyba) {
         UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
     }
@@ -136,7 +136,22 @@ void TFormHlavny::NastavAktFarmu(const QString &cisFarmy)
     const bool najdena = m_dm.ADOQueryFarLic.first();
     AktFarmaID = najdena ? m_dm.ADOQueryFarLic.value(QStringLiteral("Farma_ID")).toInt() : 0;
     AktNazovFarmy = najdena ? m_dm.ADOQueryFarLic.value(QStringLiteral("Nazov")).toString() : QString();
+    ZobrazAktFarmu();
+}
+
+void TFormHlavny::ZobrazAktFarmu()
+{
     LabelVyber->setText(QStringLiteral("Aktuálna farma ") + AktCisFarmy + QStringLiteral(" ") + AktNazovFarmy);
+}
+
+void TFormHlavny::SkryPohlady()
+{
+    ImageOvecka->show();
+}
+
+void TFormHlavny::NastavPriradenieMajitela()
+{
+    Otvor(m_dm.ADOQueryMajitel, TDataModuleHlavny::SqlMajitel);
 }
 
 void TFormHlavny::UlozAktFarmu()

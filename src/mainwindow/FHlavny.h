@@ -19,8 +19,10 @@ class TFormHlavny : public QMainWindow, public TSpolocneUdaje
 public:
     explicit TFormHlavny(TDataModuleHlavny &dm, QWidget *parent = nullptr);
 
-    // Stores the current farm in irpar, so that the next start restores it.
-    void UlozAktFarmu();
+    void UlozAktFarmu() override;
+    void ZobrazAktFarmu() override;
+    void SkryPohlady() override;
+    void NastavPriradenieMajitela() override;
     // Closes the program without the backup question (after a restore or update).
     void UkonciBezZalohy();
 

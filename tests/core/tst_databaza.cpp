@@ -12,13 +12,23 @@
 #include "TestDB.h"
 #include "USpolocne.h"
 
+// The current farm as the main window would keep it.
+class TAktualnaFarma final : public TSpolocneUdaje
+{
+public:
+    void UlozAktFarmu() override {}
+    void ZobrazAktFarmu() override {}
+    void SkryPohlady() override {}
+    void NastavPriradenieMajitela() override {}
+};
+
 class TestDatabaza : public QObject
 {
     Q_OBJECT
 
 private:
     std::unique_ptr<TDataModuleHlavny> dm;
-    TSpolocneUdaje spolocne;
+    TAktualnaFarma spolocne;
     QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
 private slots:
