@@ -29,11 +29,7 @@ TFormPrvaFarma::TFormPrvaFarma(TDataModuleHlavny &dm, QWidget *parent) : QDialog
     EditCisFarmy->setMaxLength(6);
     EditCisFarmy->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9 ]*")), EditCisFarmy));
-    connect(EditCisFarmy, &QLineEdit::textEdited, this, [this](const QString &text) {
-        const int kurzor = EditCisFarmy->cursorPosition();
-        EditCisFarmy->setText(text.toUpper());
-        EditCisFarmy->setCursorPosition(kurzor);
-    });
+    VelkePismena(EditCisFarmy);
     EditNazov = new QLineEdit(this);
     EditNazov->setObjectName(QStringLiteral("EditNazov"));
     EditNazov->setMaxLength(64);

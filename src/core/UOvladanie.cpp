@@ -136,6 +136,15 @@ void PoziciaMaskEdit(QLineEdit *edit)
     edit->installEventFilter(new TFilterMaskEdit(edit));
 }
 
+void VelkePismena(QLineEdit *edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString &text) {
+        const int kurzor = edit->cursorPosition();
+        edit->setText(text.toUpper());
+        edit->setCursorPosition(kurzor);
+    });
+}
+
 void DoplnNuly(QLineEdit *edit)
 {
     const QString doplnene = DoplnNuly(edit->text());

@@ -28,5 +28,8 @@ void PoziciaMaskEdit(QLineEdit *edit);
 // message or puts the focus back to its field never fires a second one.
 void PriOdchode(QWidget *ovladac, std::function<void()> obsluha);
 
+// Turns what the user types into an edit into upper case, keeping the caret.
+void VelkePismena(QLineEdit *edit);
+
 // Replaces an ear-tag field's text by its zero-padded form (see DoplnNuly).
 void DoplnNuly(QLineEdit *edit);

@@ -37,6 +37,8 @@ public:
     virtual void SkryPohlady() = 0;
     // Enables the owner assignment exactly when at least one owner exists.
     virtual void NastavPriradenieMajitela() = 0;
+    // Builds the tree of farms and animals again (after arrivals and departures).
+    virtual void NacitajStrom() = 0;
 };
 
 // Length of an ear-tag number.

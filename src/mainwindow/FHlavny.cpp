@@ -1,29 +1,48 @@
 #include "FHlavny.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
 #include <QSqlQuery>
 #include <QStatusBar>
-#include <QToolBar>
+#include <QTreeWidget>
 
 #include "DMHlavny.h"
+#include "FHlavnyDialogy.h"
 #include "FPrvaFarma.h"
 #include "UNastrojeDB.h"
+#include "UOvladanie.h"
 #include "USpravy.h"
 #include "UTitulky.h"
 
-TFormHlavny::TFormHlavny(TDataModuleHlavny &dm, QWidget *parent) : QMainWindow(parent), m_dm(dm)
+TFormHlavny::TFormHlavny(TDataModuleHlavny &dm, QWidget *parent)
+    : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("FormHlavny"));
     setGeometry(15, 10, 950, 720);
+    VytvorRozlozenie();
+    PanelStavu1->setText(QStringLiteral("Verzia programu: ") + m_dm.Verzia + QStringLiteral(",  ") + m_dm.DatumVerzie);
+    m_dm.NastavSpolocne(this);
+    m_dialogy = std::make_unique<TDialogy>(m_dm, *this);
+    VytvorMenu();
+}
 
+TFormHlavny::~TFormHlavny()
+{
+    m_dm.NastavSpolocne(nullptr);
+}
+
+void TFormHlavny::VytvorRozlozenie()
+{
     PanelHorny = new QFrame(this);
     PanelHorny->setObjectName(QStringLiteral("PanelHorny"));
     PanelHorny->setStyleSheet(QStringLiteral("#PanelHorny { background: #808080; } QLabel { color: white; }"));
@@ -40,18 +59,71 @@ TFormHlavny::TFormHlavny(TDataModuleHlavny &dm, QWidget *parent) : QMainWindow(p
     horny->addStretch();
     horny->addWidget(LabelDatum);
 
+    // Left: the tree, the strip that shows the progress of its building, the search.
+    auto *panelLavy = new QWidget(this);
+    panelLavy->setObjectName(QStringLiteral("PanelLavy"));
+    TreeViewZvierata = new QTreeWidget(panelLavy);
+    TreeViewZvierata->setObjectName(QStringLiteral("TreeViewZvierata"));
+    TreeViewZvierata->setHeaderHidden(true);
+    TreeViewZvierata->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeViewZvierata->setUniformRowHeights(true);
+    connect(TreeViewZvierata, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem *uzol) { TreeViewZvierataChange(uzol); });
+
+    StatusBarStrom = new QStatusBar(panelLavy);
+    StatusBarStrom->setObjectName(QStringLiteral("StatusBarStrom"));
+    StatusBarStrom->setSizeGripEnabled(false);
+    ProgressBarStrom = new QProgressBar(StatusBarStrom);
+    StatusBarStrom->addWidget(ProgressBarStrom, 1);
+    StatusBarStrom->hide();
+
+    auto *panelHladaj = new QFrame(panelLavy);
+    panelHladaj->setObjectName(QStringLiteral("PanelHladaj"));
+    panelHladaj->setFrameShape(QFrame::StyledPanel);
+    EditHladajStat = new QLineEdit(panelHladaj);
+    EditHladajStat->setObjectName(QStringLiteral("EditHladajStat"));
+    EditHladajStat->setMaxLength(2);
+    EditHladajStat->setFixedWidth(36);
+    VelkePismena(EditHladajStat);
+    EditHladajJCNARV = new QLineEdit(panelHladaj);
+    EditHladajJCNARV->setObjectName(QStringLiteral("EditHladajJCNARV"));
+    EditHladajJCNARV->setMaxLength(DlzkaCisla);
+    BitBtnHladaj = new QPushButton(QStringLiteral("&Vyhľadaj"), panelHladaj);
+    BitBtnHladaj->setObjectName(QStringLiteral("BitBtnHladaj"));
+    connect(BitBtnHladaj, &QPushButton::clicked, this, &TFormHlavny::BitBtnHladajClick);
+    PriOdchode(EditHladajStat, [this] { EditHladajStatExit(); });
+    PriOdchode(EditHladajJCNARV, [this] { EditHladajJCNARVExit(); });
+    auto *hladaj = new QGridLayout(panelHladaj);
+    hladaj->addWidget(new QLabel(QStringLiteral("Zviera:"), panelHladaj), 0, 0, 1, 2);
+    hladaj->addWidget(EditHladajStat, 1, 0);
+    hladaj->addWidget(EditHladajJCNARV, 1, 1);
+    hladaj->addWidget(BitBtnHladaj, 2, 0, 1, 2);
+
+    auto *lavy = new QVBoxLayout(panelLavy);
+    lavy->setContentsMargins(0, 0, 0, 0);
+    lavy->addWidget(TreeViewZvierata, 1);
+    lavy->addWidget(StatusBarStrom);
+    lavy->addWidget(panelHladaj);
+
+    // Right: the background picture; the farm view and the animal view take its place.
     ImageOvecka = new QLabel(this);
     ImageOvecka->setObjectName(QStringLiteral("ImageOvecka"));
     ImageOvecka->setAlignment(Qt::AlignCenter);
     ImageOvecka->setPixmap(QPixmap(QStringLiteral(":/obrazky/uvod.jpg")));
     ImageOvecka->setStyleSheet(QStringLiteral("background: #f4f1e6;"));
 
+    auto *delic = new QSplitter(this);
+    delic->addWidget(panelLavy);
+    delic->addWidget(ImageOvecka);
+    delic->setStretchFactor(1, 1);
+    delic->setSizes({225, 725});
+
     auto *stred = new QWidget(this);
     auto *rozlozenie = new QVBoxLayout(stred);
     rozlozenie->setContentsMargins(0, 0, 0, 0);
     rozlozenie->setSpacing(0);
     rozlozenie->addWidget(PanelHorny);
-    rozlozenie->addWidget(ImageOvecka, 1);
+    rozlozenie->addWidget(delic, 1);
     setCentralWidget(stred);
 
     PanelStavu0 = new QLabel(this);
@@ -63,27 +135,8 @@ TFormHlavny::TFormHlavny(TDataModuleHlavny &dm, QWidget *parent) : QMainWindow(p
     statusBar()->setObjectName(QStringLiteral("StatusBarHlavny"));
     statusBar()->addWidget(PanelStavu0);
     statusBar()->addWidget(PanelStavu1);
-    PanelStavu1->setText(QStringLiteral("Verzia programu: ") + m_dm.Verzia + QStringLiteral(",  ") + m_dm.DatumVerzie);
 
-    VytvorMenu();
-    m_dm.NastavSpolocne(this);
-}
-
-void TFormHlavny::VytvorMenu()
-{
-    menuBar()->setObjectName(QStringLiteral("MainMenuHlavne"));
-    QMenu *subor = menuBar()->addMenu(QStringLiteral("&Súbor"));
-    ZalohaDatabazy1 = subor->addAction(QStringLiteral("&Záloha databázy"), this, &TFormHlavny::ZalohaDatabazy1Click);
-    ZalohaDatabazy1->setObjectName(QStringLiteral("ZalohaDatabazy1"));
-    subor->addSeparator();
-    Koniec1 = subor->addAction(QStringLiteral("&Koniec"), this, &TFormHlavny::KoniecClick);
-    Koniec1->setObjectName(QStringLiteral("Koniec1"));
-
-    QToolBar *nastroje = addToolBar(QStringLiteral("Nástroje"));
-    nastroje->setObjectName(QStringLiteral("ToolBarHlavny"));
-    QAction *koniec = nastroje->addAction(QStringLiteral("Koniec"), this, &TFormHlavny::KoniecClick);
-    koniec->setObjectName(QStringLiteral("ToolButtonKoniec"));
-    koniec->setToolTip(QStringLiteral("Koniec"));
+    PosunNaEnter(panelHladaj);
 }
 
 void TFormHlavny::showEvent(QShowEvent *event)
@@ -113,6 +166,7 @@ void TFormHlavny::FormShow()
     } catch (const TChybaSql &chyba) {
         UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
     }
+    NacitajStrom();
 }
 
 // A new installation keeps no own farm yet: the user names the first one,
@@ -152,6 +206,7 @@ void TFormHlavny::SkryPohlady()
 void TFormHlavny::NastavPriradenieMajitela()
 {
     Otvor(m_dm.ADOQueryMajitel, TDataModuleHlavny::SqlMajitel);
+    PrirMajitelZviera->setEnabled(m_dm.ADOQueryMajitel.size() > 0 && !JePripravovany(PrirMajitelZviera));
 }
 
 void TFormHlavny::UlozAktFarmu()

@@ -20,6 +20,7 @@ public:
     void ZobrazAktFarmu() override {}
     void SkryPohlady() override {}
     void NastavPriradenieMajitela() override {}
+    void NacitajStrom() override {}
 };
 
 class TestDatabaza : public QObject

@@ -298,7 +298,9 @@ private slots:
         QTimer hladanie;  // waits for the main window, then ends the program as after a restore
         connect(&hladanie, &QTimer::timeout, this, [&titulok] {
             for (QWidget *okno : QApplication::topLevelWidgets())
-                if (auto *hlavny = qobject_cast<TFormHlavny *>(okno); hlavny && hlavny->isVisible()) {
+                // Once the window has built its tree, as a user would wait for it.
+                if (auto *hlavny = qobject_cast<TFormHlavny *>(okno);
+                    hlavny && hlavny->isVisible() && hlavny->PanelStavu0->text().startsWith("Počet zvierat")) {
                     titulok = hlavny->windowTitle() + " | " + hlavny->LabelVyber->text();
                     hlavny->UkonciBezZalohy();
                 }

@@ -1,0 +1,415 @@
+// The save of the new-arrival window: the record, the save checks and the
+// statements that write the movement and keep the register in step.
+#include "FNovyPrisun.h"
+
+#include <QDateEdit>
+#include <QLineEdit>
+
+#include "DMHlavny.h"
+#include "UOvladaceDB.h"
+#include "USpolocne.h"
+#include "USpravy.h"
+#include "USql.h"
+
+namespace {
+
+const QString titulokChyby = QStringLiteral("Prísun");
+
+// A text value between the statement's own quotes, as the pieces write it.
+QString T(const QString &hodnota)
+{
+    return SqlEsc(hodnota);
+}
+
+QString N(qint64 cislo)
+{
+    return QString::number(cislo);
+}
+
+QString Podiel(double podiel)
+{
+    return FormatujCislo(podiel, FormatBodka);
+}
+
+// A date literal; the day that stands for a missing date is stored as NULL.
+QString Datum(const QDate &datum)
+{
+    return datum == NulovyDatum ? QStringLiteral("NULL") : QLatin1Char('\'') + FormatujDatum(datum, FormatSQL) + QLatin1Char('\'');
+}
+
+bool JeUzitZam(const QString &uzitZam)
+{
+    return uzitZam == QLatin1String("1") || uzitZam == QLatin1String("2");
+}
+
+bool JeSkupina(const QString &skupina, const char *skupiny)
+{
+    return skupina.size() == 1 && QByteArray(skupiny).contains(skupina.at(0).toLatin1());
+}
+
+std::array<QString *, 5> PolePlemien(TZviera &z)
+{
+    return {&z.PL1, &z.PL2, &z.PL3, &z.PL4, &z.PL5};
+}
+
+std::array<double *, 4> PolePodielov(TZviera &z)
+{
+    return {&z.Pk1, &z.Pk2, &z.Pk3, &z.Pk4};
+}
+
+std::array<QString, 5> Plemena(const TZviera &z)
+{
+    return {z.PL1, z.PL2, z.PL3, z.PL4, z.PL5};
+}
+
+std::array<double, 4> Podiely(const TZviera &z)
+{
+    return {z.Pk1, z.Pk2, z.Pk3, z.Pk4};
+}
+
+// Sex, breeds with their shares, breed 5, colour and composition: the same
+// pieces in the movement and in the new register row.
+QString HodnotyPlemien(const TZviera &z)
+{
+    QString sql = "   '" + T(z.Pohlavie) + "', ";
+    for (int i = 0; i < 4; ++i)
+        sql += "   '" + T(Plemena(z)[i]) + "', " + "   " + Podiel(Podiely(z)[i]) + ", ";
+    return sql + "   '" + T(z.PL5) + "', " + "   '" + T(z.KodFarby) + "', " + "   '" + T(z.KodPKrvi) + "', ";
+}
+
+QString PrikazUzitZam(const QString &uzitZam, const QString &stat, const QString &cislo)
+{
+    return "UPDATE regzv SET    uzitzam = '" + T(uzitZam) + "' " + "WHERE zvstat = '" + T(stat) + "' AND " +
+           "   jcnarv = '" + T(cislo) + "'";
+}
+
+} // namespace
+
+void TFormNovyPrisun::NacitajPrisun()
+{
+    m_prisun.Vynuluj();
+    TZviera &z = m_prisun.Zviera;
+    m_prisun.Udal_ID = ZvolenaUdalost();
+    m_prisun.DatUdal = DateTimePickerDatumPrisunu->date();
+    m_prisun.POCisFarmy = DBEditFarmaPrisunu->text();
+    m_prisun.POStat = DBLookupComboBoxStatPrisunu->Kluc();
+    z.ZVStat = DBLookupComboBoxZvieraStat->Kluc();
+    z.JCNARV = DBEditZvieraCislo->text();
+    z.LUC = DBEditUsneCisloLave->text();
+    z.PUC = DBEditUsneCisloPrave->text();
+    z.PovZVStat = DBLookupComboBoxPovodnyStat->Kluc();
+    z.PovJCNARV = DBEditPovodneCislo->text();
+    z.DatNar = DateTimePickerDatumNarodenia->date();
+    z.Pohlavie = DBRadioGroupPohlavie->Hodnota();
+    for (int i = 0; i < 5; ++i) {
+        *PolePlemien(z)[i] = m_plemena[i]->Kluc();
+        if (i < 4)
+            *PolePodielov(z)[i] = CitajCislo(m_podiely[i]->text(), FormatSQL).value_or(0);
+    }
+    z.KodFarby = DBLookupComboBoxFarba->Kluc();
+    z.OtLinia = DBLookupComboBoxLinia->Kluc();
+    z.KodPKrvi = DBLookupComboBoxPodielKrvi->Kluc();
+    z.OtRegister = EditOtecRegister->text().trimmed().toInt();
+    z.OtStat = DBLookupComboBoxOtecStat->Kluc();
+    z.OtJCNARV = DBEditOtecCislo->text();
+    z.MaStat = DBLookupComboBoxMatkaStat->Kluc();
+    z.MaJCNARV = DBEditMatkaCislo->text();
+    z.DonorStat = DBLookupComboBoxDonorkaStat->Kluc();
+    z.DonorJCNARV = DBEditDonorkaCislo->text();
+    z.Vlastnik_ID = DBLookupComboBoxMajitel->Kluc().toInt();
+    if (DBRadioGroupUzitZam->isEnabled() && !DBRadioGroupUzitZam->Hodnota().isEmpty())
+        z.UzitZam = DBRadioGroupUzitZam->Hodnota();
+}
+
+bool TFormNovyPrisun::Odmietni(const QString &text, QWidget *fokus)
+{
+    UkazSpravu(text, titulokChyby, TIkona::Chyba);
+    if (fokus)
+        fokus->setFocus();
+    return false;
+}
+
+bool TFormNovyPrisun::KontrolaPrisunu()
+{
+    const TUdalost *udalost = NajdiUdalost(m_prisun.Udal_ID);
+    if (!udalost)
+        return Odmietni(QStringLiteral("Nekorektne uvedený kód udalosti !"), DBLookupComboBoxUdalost);
+    AktKod = udalost->Kod;
+    AktSkupina = udalost->PreEdit;
+    const QString &kod = AktKod;
+    const QString &skupina = AktSkupina;
+    if (JeKodBitunku(kod) && !m_hlavny.AktCisFarmy.startsWith(QLatin1Char('B')))
+        return Odmietni(QStringLiteral("Kód udalosti 65 a 66 sa môže použiť len pre bitúnok!"), DBLookupComboBoxUdalost);
+    PoznamkaUdalosti = udalost->Poznamka;
+    if (!KontrolaStavuZvierata(m_prisun.Zviera.ZVStat, m_prisun.Zviera.JCNARV, false, kod, skupina)) {
+        DBEditZvieraCislo->setFocus();
+        return false;
+    }
+    // The state check may have set the birth date, sex and production type.
+    NacitajPrisun();
+    const TZviera &z = m_prisun.Zviera;
+    const bool bezFarmy = skupina != QLatin1String("0") || kod == QLatin1String("30");
+    const bool farma = !m_prisun.POCisFarmy.trimmed().isEmpty();
+    if (farma && bezFarmy)
+        return Odmietni(QStringLiteral("Farma prísunu môže byť zadaná len pri prísune od reg.držiteľa /rušení odsunu "
+                                       "reg.držiteľovi !"));
+    if (!farma && !bezFarmy)
+        return Odmietni(QStringLiteral("Nie je zadaná farma prísunu !"), DBEditFarmaPrisunu);
+    const bool sStatom = JeSkupina(skupina, "39");
+    if (!m_prisun.POStat.isEmpty() && !sStatom)
+        return Odmietni(QStringLiteral("Štát prísunu môže byť zadaný len pri importe zvierat !"));
+    if (m_prisun.POStat.isEmpty() && sStatom)
+        return Odmietni(QStringLiteral("Nie je zadaný štát prísunu pri importe / rušení exportu !"),
+                        DBLookupComboBoxStatPrisunu);
+    if (skupina == QLatin1String("4") && (z.DonorStat.isEmpty() || z.DonorJCNARV.trimmed().isEmpty()))
+        return Odmietni(QStringLiteral("Nie je/nesprávne zadaná ušná značka donorky pri embryotransfére!"),
+                        DBLookupComboBoxDonorkaStat);
+    const QString pozadovane = PozadovanePohlavie(kod);
+    if (JeSkupina(skupina, "1234") && !pozadovane.isEmpty() && z.Pohlavie != pozadovane) {
+        if (UkazSpravu(QStringLiteral("Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? "),
+                       QStringLiteral("Nový prísun"), TIkona::Informacia, TTlacidla::AnoNie,
+                       TOdpoved::Ano) != TOdpoved::Ano)
+            return Odmietni(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
+        DBRadioGroupPohlavie->NastavHodnotu(pozadovane);
+        m_prisun.Zviera.Pohlavie = pozadovane;
+    }
+    const bool naFarme = JeSkupina(skupina, "67");
+    if (m_prisun.DatUdal == NulovyDatum && !naFarme)
+        return Odmietni(QStringLiteral("Nesprávny dátum prísunu zvieraťa !"), DateTimePickerDatumPrisunu);
+    if (z.DatNar > m_prisun.DatUdal)
+        return Odmietni(QStringLiteral("Dátum narodenia je väčší ako dátum prísunu!"),
+                        skupina == QLatin1String("6") ? nullptr : DateTimePickerDatumNarodenia);
+    if (z.ZVStat.isEmpty() || z.JCNARV.trimmed().isEmpty())
+        return Odmietni(QStringLiteral("Nesprávne zadané zviera !"), DBEditZvieraCislo);
+    if (z.Pohlavie != m_hlavny.KodSamica && z.Pohlavie != m_hlavny.KodSamec && !naFarme)
+        return Odmietni(QStringLiteral("Nesprávne zadané pohlavie !"), DBRadioGroupPohlavie);
+    const QString zlePlemeno = QStringLiteral("Nesprávne plemeno zvieraťa !");
+    if (z.PL1.isEmpty() && !naFarme && !JeKodBitunku(kod))
+        return Odmietni(zlePlemeno, DBLookupComboBoxPlemeno1);
+    if (!z.PL1.isEmpty() && DBLookupComboBoxPlemeno1->NajdiKluc(z.PL1) < 0)
+        return Odmietni(zlePlemeno, DBLookupComboBoxPlemeno1);
+    if (!z.PL1.isEmpty() && skupina == QLatin1String("6"))
+        return Odmietni(QStringLiteral("Pri pohybe Oprava pohlavia sa neudáva plemeno zvieraťa !"));
+    const auto plemena = Plemena(z);
+    const auto podiely = Podiely(z);
+    for (int i = 1; i < 5; ++i) {
+        if (!plemena[i].isEmpty() && m_plemena[i]->NajdiKluc(plemena[i]) < 0)
+            return Odmietni(zlePlemeno, m_plemena[i]);
+    }
+    if (z.PL5.isEmpty() && !z.PL1.isEmpty()) {
+        const int porovnanie = PorovnajSo100(z.Pk1 + z.Pk2 + z.Pk3 + z.Pk4);
+        if (porovnanie < 0)
+            return Odmietni(QStringLiteral("Súčet podielu krvi je menší ako 100%!"), DBEditkrv1);
+        if (porovnanie > 0)
+            return Odmietni(QStringLiteral("Súčet podielu krvi je väčší ako 100%!"), DBEditkrv1);
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (plemena[i].isEmpty() == (podiely[i] == 0))
+            continue;
+        return Odmietni(QStringLiteral("Je zadané plemeno a nie je zadaný podiel krvi alebo naopak !"), m_plemena[i]);
+    }
+    if (skupina == QLatin1String("1") && (z.MaStat.isEmpty() || z.MaJCNARV.trimmed().isEmpty()))
+        return Odmietni(QStringLiteral("Nezadaná matka zvieraťa !"), DBLookupComboBoxMatkaStat);
+    if (z.KodFarby.isEmpty() &&
+        (JeSkupina(skupina, "124") || QStringList{"91", "92", "93"}.contains(kod)))
+        return Odmietni(QStringLiteral("Nezadaná farba zvieraťa !"), DBLookupComboBoxFarba);
+    if ((kod == QLatin1String("89") || skupina == QLatin1String("7")) && !JeUzitZam(z.UzitZam))
+        return Odmietni(QStringLiteral("Nezadané úžitkové zameranie kravy !"), DBRadioGroupUzitZam);
+    if (JeSkupina(skupina, "14")) {
+        const bool matka = !z.MaJCNARV.isEmpty() && MatkaVRegistri;
+        if (matka && !JeUzitZam(z.UzitZam))
+            return Odmietni(QStringLiteral("Nezadané úžitkové zameranie matky !"), DBRadioGroupUzitZam);
+        if (!matka && JeUzitZam(z.UzitZam))
+            return Odmietni(QStringLiteral("Nemôže byť zadané úžit.zam. matky ak nie je zadaná alebo nie je na farme !"),
+                            DBRadioGroupUzitZam);
+    }
+    if (skupina == QLatin1String("6")) {
+        const QStringList ine = {z.LUC, z.PUC, z.PovZVStat, z.PovJCNARV, z.OtStat, z.OtJCNARV, z.MaStat, z.MaJCNARV,
+                                 z.DonorStat, z.DonorJCNARV, z.PL1, z.PL2, z.PL3, z.PL4, z.KodPKrvi};
+        if (std::any_of(ine.begin(), ine.end(), [](const QString &s) { return !s.isEmpty(); }))
+            return Odmietni(QStringLiteral("Pri pohybe Oprava pohlavia... sa nezadávajú iné údaje okrem udalosti a "
+                                           "ušnej značky NARV !"));
+    }
+    return true;
+}
+
+QString TFormNovyPrisun::PrikazPohybu(const QString &rusenie) const
+{
+    const TZviera &z = m_prisun.Zviera;
+    const bool sDatNar = !JeKodBitunku(AktKod);
+    const bool sUzitZam =
+        JeUzitZam(z.UzitZam) && (JeSkupina(AktSkupina, "147") || AktKod == QLatin1String("89"));
+    QString sql = "INSERT INTO pohyby (farma_id, vlastnik_id, udal_id, datudal, pocisfarmy,    postat, poznamka,    "
+                  "zvstat, jcnarv, luc, puc, povstat, povnarv, ";
+    if (sDatNar)
+        sql += "datnar, ";
+    sql += "   pohlavie, pl1, pk1, pl2, pk2, pl3, pk3, pl4, pk4, pl5, kodfarby, ";
+    sql += "   kodpkrvi, ";
+    if (sUzitZam)
+        sql += "uzitzam ,";
+    sql += "   otstat, otjcnarv, otlinia, otregister, ";
+    sql += "   mastat, majcnarv,donorstat, donorjcnarv, rusenie, datumevid) ";
+    sql += "VALUES (";
+    sql += N(FarmaID) + ", " + "   " + N(z.Vlastnik_ID) + ", " + "   " + N(m_prisun.Udal_ID) + ", ";
+    sql += "   '" + FormatujDatum(m_prisun.DatUdal, FormatSQL) + "', ";
+    for (const QString &hodnota : {m_prisun.POCisFarmy, m_prisun.POStat, PoznamkaUdalosti, z.ZVStat, z.JCNARV, z.LUC,
+                                   z.PUC, z.PovZVStat, z.PovJCNARV})
+        sql += "   '" + T(hodnota) + "', ";
+    if (sDatNar)
+        sql += "   " + Datum(z.DatNar) + ", ";
+    sql += HodnotyPlemien(z);
+    if (sUzitZam)
+        sql += "    '" + T(z.UzitZam) + "', ";
+    for (const QString &hodnota : {z.OtStat, z.OtJCNARV, z.OtLinia})
+        sql += "   '" + T(hodnota) + "', ";
+    sql += "   " + N(z.OtRegister) + ", ";
+    for (const QString &hodnota : {z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, rusenie})
+        sql += "   '" + T(hodnota) + "', ";
+    return sql + "   now())";
+}
+
+QString TFormNovyPrisun::PrikazVlozeniaZvierata(bool et, bool import) const
+{
+    const TZviera &z = m_prisun.Zviera;
+    const bool sDatNar = !JeKodBitunku(AktKod);
+    const bool sUzitZam = AktKod == QLatin1String("89") && JeUzitZam(z.UzitZam);
+    QString sql = "INSERT INTO RegZv (farma_id, vlastnik_id, zvstat, jcnarv, luc, puc, povZVstat, povjcnarv, ";
+    if (sDatNar)
+        sql += "datnar, ";
+    sql += "   pohlavie, pl1, pk1, pl2, pk2, pl3, pk3, pl4, pk4, pl5, kodfarby, kodpkrvi, ";
+    if (sUzitZam)
+        sql += " uzitzam, ";
+    sql += "   otstat, otjcnarv, otlinia, otregister, ";
+    sql += "   mastat, majcnarv, donorstat, donorjcnarv, ET, Import) ";
+    sql += "VALUES (";
+    sql += N(FarmaID) + ", " + "    " + N(z.Vlastnik_ID) + ", ";
+    for (const QString &hodnota : {z.ZVStat, z.JCNARV, z.LUC, z.PUC, z.PovZVStat, z.PovJCNARV})
+        sql += "   '" + T(hodnota) + "', ";
+    if (sDatNar)
+        sql += "   " + Datum(z.DatNar) + ", ";
+    sql += HodnotyPlemien(z);
+    if (sUzitZam)
+        sql += "   '" + T(z.UzitZam) + "', ";
+    for (const QString &hodnota : {z.OtStat, z.OtJCNARV, z.OtLinia})
+        sql += "   '" + T(hodnota) + "', ";
+    sql += "   " + N(z.OtRegister) + ", ";
+    for (const QString &hodnota : {z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, QString(et ? "1" : "0")})
+        sql += "   '" + T(hodnota) + "', ";
+    return sql + "   '" + (import ? "1" : "0") + "')";
+}
+
+QString TFormNovyPrisun::PrikazObnoveniaZvierata(bool et, bool import) const
+{
+    const TZviera &z = m_prisun.Zviera;
+    QString sql = "UPDATE regzv SET    Farma_ID = " + N(FarmaID) + ", " + "   Vlastnik_id = " + N(z.Vlastnik_ID) + ", ";
+    sql += "   zvstat = '" + T(z.ZVStat) + "', " + "   jcnarv = '" + T(z.JCNARV) + "', " + "   luc = '" + T(z.LUC) +
+           "', " + "   puc = '" + T(z.PUC) + "', " + "   povzvstat = '" + T(z.PovZVStat) + "', " +
+           "   povjcnarv = '" + T(z.PovJCNARV) + "', ";
+    if (!JeKodBitunku(AktKod))
+        sql += "   datnar = " + Datum(z.DatNar) + ", ";
+    if (AktKod == QLatin1String("97") && m_prisun.POCisFarmy.startsWith(QLatin1Char('K')))
+        sql += "   datuh = '" + FormatujDatum(NulovyDatum, FormatSQL) + "', ";
+    sql += "   pohlavie = '" + T(z.Pohlavie) + "', ";
+    for (int i = 0; i < 4; ++i)
+        sql += QStringLiteral("   pl%1 = '").arg(i + 1) + T(Plemena(z)[i]) + "', " +
+               QStringLiteral("   pk%1 = ").arg(i + 1) + Podiel(Podiely(z)[i]) + ", ";
+    sql += "   pl5 = '" + T(z.PL5) + "', " + "   kodfarby = '" + T(z.KodFarby) + "', " + "   kodpkrvi = '" +
+           T(z.KodPKrvi) + "', ";
+    if (AktKod == QLatin1String("89") && JeUzitZam(z.UzitZam))
+        sql += "   uzitzam = '" + T(z.UzitZam) + "', ";
+    sql += "   otstat = '" + T(z.OtStat) + "', " + "   otjcnarv = '" + T(z.OtJCNARV) + "', " + "   otlinia = '" +
+           T(z.OtLinia) + "', " + "   otregister =  " + N(z.OtRegister) + ", ";
+    sql += "   mastat = '" + T(z.MaStat) + "', " + "   majcnarv = '" + T(z.MaJCNARV) + "', " + "   donorstat = '" +
+           T(z.DonorStat) + "', " + "   donorjcnarv = '" + T(z.DonorJCNARV) + "', ";
+    sql += QStringLiteral("   ET = '") + (et ? "1" : "0") + "', " + "   Import = '" + (import ? "1" : "0") + "' " +
+           "WHERE zvstat = '" + T(z.ZVStat) + "' AND " + "   jcnarv = '" + T(z.JCNARV) + "'";
+    return sql;
+}
+
+void TFormNovyPrisun::BitBtnUlozClick()
+{
+    OpustenyDatumPrisunu = false;
+    OpustenyDatumNarodenia = false;
+    const auto chyba = [](const TChybaSql &c) {
+        UkazSpravu(QStringLiteral("Chyba: ") + c.Text(), titulokChyby, TIkona::Chyba);
+    };
+    try {
+        NacitajPrisun();
+        if (!KontrolaPrisunu())
+            return;
+    } catch (const TChybaSql &c) {
+        chyba(c);
+        return;
+    }
+    const TZviera &z = m_prisun.Zviera;
+    try {
+        TTransakcia transakcia(m_dm.ADOConnectionVuradeDE());
+        const QString rusenie = AktKod == QLatin1String("97") ? QStringLiteral("X") : QString();
+        m_dm.ADOCommandPrisun.CommandText = PrikazPohybu(rusenie);
+        const QString potvrdenie = QStringLiteral("Prísun bol vložený.");
+        const bool et = AktSkupina == QLatin1String("4");
+        const bool import = AktSkupina == QLatin1String("3");
+        QString prikazRegistra;
+        if (StavZvierata <= QLatin1String("0"))
+            prikazRegistra = PrikazVlozeniaZvierata(et, import);
+        else if (AktSkupina < QLatin1String("6") || AktSkupina > QLatin1String("7"))
+            prikazRegistra = PrikazObnoveniaZvierata(et, import);
+        else if (AktSkupina == QLatin1String("7") && JeUzitZam(z.UzitZam))
+            prikazRegistra = PrikazUzitZam(z.UzitZam, z.ZVStat, z.JCNARV);
+        m_dm.ADOCommandPrisun.Execute();
+        if (!prikazRegistra.isEmpty()) {
+            m_dm.ADOCommandRegZv.CommandText = prikazRegistra;
+            m_dm.ADOCommandRegZv.Execute();
+        }
+        if (JeSkupina(AktSkupina, "14") && JeUzitZam(z.UzitZam) && !z.MaJCNARV.trimmed().isEmpty() &&
+            m_dm.NajdiZviera2(z.MaStat, z.MaJCNARV) > QLatin1String("0")) {
+            m_dm.ADOCommandRegZv.CommandText = PrikazUzitZam(z.UzitZam, z.MaStat, z.MaJCNARV);
+            m_dm.ADOCommandRegZv.Execute();
+        }
+        UkazSpravu(potvrdenie, QString(), TIkona::Informacia);
+        transakcia.Commit();
+    } catch (const TChybaSql &c) {
+        chyba(c);
+        return;
+    }
+    // The arrival is saved; a failed refresh only leaves the list as it was.
+    try {
+        OtvorPrisuny();
+    } catch (const TChybaSql &c) {
+        chyba(c);
+    }
+    const TPrisun ulozeny = m_prisun;
+    VycistiZviera();
+    PredvyplnDalsie(ulozeny);
+    OpustenyDatumPrisunu = false;
+    OpustenyDatumNarodenia = false;
+    DBLookupComboBoxZvieraStat->setFocus();
+}
+
+// The form proposes the next animal of the same kind: the next number, the
+// same event, dates, breed composition, sex, colour, owner and production type.
+void TFormNovyPrisun::PredvyplnDalsie(const TPrisun &ulozeny)
+{
+    const TZviera &z = ulozeny.Zviera;
+    DBLookupComboBoxUdalost->NastavKluc(N(ulozeny.Udal_ID));
+    DateTimePickerDatumPrisunu->setDate(ulozeny.DatUdal);
+    DateTimePickerDatumNarodenia->setDate(z.DatNar);
+    DBEditFarmaPrisunu->setText(ulozeny.POCisFarmy);
+    DBLookupComboBoxStatPrisunu->NastavKluc(ulozeny.POStat);
+    DBLookupComboBoxZvieraStat->NastavKluc(z.ZVStat);
+    bool cislo = false;
+    const qulonglong jcnarv = z.JCNARV.trimmed().toULongLong(&cislo);
+    if (cislo)
+        DBEditZvieraCislo->setText(DoplnNuly(N(static_cast<qint64>(jcnarv + 1))));
+    DBRadioGroupPohlavie->NastavHodnotu(z.Pohlavie);
+    for (int i = 0; i < 5; ++i) {
+        m_plemena[i]->NastavKluc(Plemena(z)[i]);
+        if (i < 4 && Podiely(z)[i] != 0)
+            m_podiely[i]->setText(FormatujCislo(Podiely(z)[i], FormatSQL));
+    }
+    DBLookupComboBoxLinia->NastavKluc(z.OtLinia);
+    DBLookupComboBoxFarba->NastavKluc(z.KodFarby);
+    DBRadioGroupUzitZam->NastavHodnotu(z.UzitZam);
+    DBLookupComboBoxPodielKrvi->NastavKluc(z.KodPKrvi);
+    DBLookupComboBoxMajitel->NastavKluc(z.Vlastnik_ID ? N(z.Vlastnik_ID) : QString());
+}

@@ -1,0 +1,26 @@
+#include "TestSDatabazou.h"
+
+#include <QTest>
+
+#include "TestDB.h"
+
+void TTestSDatabazou::PripravDatabazu()
+{
+    TestDB::PripravAplikaciu();
+    dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+}
+
+void TTestSDatabazou::ZacniTest()
+{
+    TestDB::Obnov(db());
+    // The old seam goes first: its end uninstalls whatever seam is installed.
+    spravy.reset();
+    spravy = std::make_unique<TSkriptovaneSpravy>();
+}
+
+void TTestSDatabazou::SkonciTest()
+{
+    const QStringList necakane = spravy->Necakane;
+    spravy.reset();
+    QVERIFY2(necakane.isEmpty(), qPrintable(necakane.join(QStringLiteral(" | "))));
+}
