@@ -10,18 +10,7 @@
 #include "OcakavanaSchema.h"
 #include "SkriptovaneSpravy.h"
 #include "TestDB.h"
-#include "USpolocne.h"
-
-// The current farm as the main window would keep it.
-class TAktualnaFarma final : public TSpolocneUdaje
-{
-public:
-    void UlozAktFarmu() override {}
-    void ZobrazAktFarmu() override {}
-    void SkryPohlady() override {}
-    void NastavPriradenieMajitela() override {}
-    void NacitajStrom() override {}
-};
+#include "ZaznamHlavneho.h"
 
 class TestDatabaza : public QObject
 {
@@ -29,7 +18,7 @@ class TestDatabaza : public QObject
 
 private:
     std::unique_ptr<TDataModuleHlavny> dm;
-    TAktualnaFarma spolocne;
+    TZaznamHlavneho spolocne;
     QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
 private slots:

@@ -20,6 +20,7 @@
 #include "FSFarmy.h"
 #include "SkriptovaneSpravy.h"
 #include "TestDB.h"
+#include "TestSDatabazou.h"
 #include "UIkony.h"
 
 namespace {
@@ -41,15 +42,12 @@ QStringList Uzly(QTreeWidget *strom)
 
 } // namespace
 
-class TestHlavny : public QObject
+class TestHlavny : public TTestSDatabazou
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TDataModuleHlavny> dm;
-    std::unique_ptr<TSkriptovaneSpravy> spravy;
     std::unique_ptr<TFormHlavny> hlavny;
-    QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
     void Zobraz()
     {
@@ -68,24 +66,17 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        TestDB::PripravAplikaciu();
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
-    }
+    void initTestCase() { PripravDatabazu(); }
     void init()
     {
-        TestDB::Obnov(db());
-        spravy = std::make_unique<TSkriptovaneSpravy>();
+        ZacniTest();
         TFormHlavny::KoniecBezZalohy = true;  // closing in cleanup asks nothing
     }
     void cleanup()
     {
         hlavny.reset();
-        QVERIFY2(spravy->Necakane.isEmpty(), qPrintable(spravy->Necakane.join(" | ")));
-        spravy.reset();
+        SkonciTest();
     }
-    void cleanupTestCase() { dm.reset(); }
 
     void stromFariemAZvierat()
     {

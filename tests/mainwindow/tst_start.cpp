@@ -14,17 +14,15 @@
 #include "FUvodny.h"
 #include "SkriptovaneSpravy.h"
 #include "TestDB.h"
+#include "TestSDatabazou.h"
 #include "UStart.h"
 
-class TestStart : public QObject
+class TestStart : public TTestSDatabazou
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TDataModuleHlavny> dm;
-    std::unique_ptr<TSkriptovaneSpravy> spravy;
     QTemporaryDir docasny;
-    QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
     QString ZapisIni(const QByteArray &obsah)
     {
@@ -51,23 +49,13 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        TestDB::PripravAplikaciu();
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
-    }
+    void initTestCase() { PripravDatabazu(); }
     void init()
     {
-        TestDB::Obnov(db());
-        spravy = std::make_unique<TSkriptovaneSpravy>();
+        ZacniTest();
         TFormHlavny::KoniecBezZalohy = false;
     }
-    void cleanup()
-    {
-        QVERIFY2(spravy->Necakane.isEmpty(), qPrintable(spravy->Necakane.join(" | ")));
-        spravy.reset();
-    }
-    void cleanupTestCase() { dm.reset(); }
+    void cleanup() { SkonciTest(); }
 
     void titulkyPodlaTypu_data()
     {
