@@ -3,58 +3,55 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <functional>
 
 namespace {
 
-QPixmap PrazdnyObrazok(int velkost)
+// A square icon painted by `kresba` on a transparent ground with a pen and
+// brush of the given colour.
+QIcon Namaluj(int velkost, const QColor &farba, const std::function<void(QPainter &)> &kresba)
 {
     QPixmap obrazok(velkost, velkost);
     obrazok.fill(Qt::transparent);
-    return obrazok;
-}
-
-QIcon Farma()
-{
-    QPixmap obrazok = PrazdnyObrazok(16);
-    QPainter p(&obrazok);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor("#5a3b1f"));
-    p.setBrush(QColor("#c0392b"));
-    QPainterPath strecha;
-    strecha.moveTo(1, 8);
-    strecha.lineTo(8, 1.5);
-    strecha.lineTo(15, 8);
-    strecha.closeSubpath();
-    p.drawPath(strecha);
-    p.setBrush(QColor("#e8d3a8"));
-    p.drawRect(QRectF(3, 8, 10, 7));
-    p.setBrush(QColor("#5a3b1f"));
-    p.drawRect(QRectF(6.5, 10, 3, 5));
-    return QIcon(obrazok);
-}
-
-QIcon Zviera(const QColor &farba)
-{
-    QPixmap obrazok = PrazdnyObrazok(16);
     QPainter p(&obrazok);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(farba.darker(150));
     p.setBrush(farba);
-    p.drawEllipse(QRectF(2, 4, 11, 8));
-    p.drawEllipse(QRectF(10, 2, 5, 5));
+    kresba(p);
+    p.end();
     return QIcon(obrazok);
+}
+
+QIcon Farma()
+{
+    return Namaluj(16, QColor("#c0392b"), [](QPainter &p) {
+        QPainterPath strecha;
+        strecha.moveTo(1, 8);
+        strecha.lineTo(8, 1.5);
+        strecha.lineTo(15, 8);
+        strecha.closeSubpath();
+        p.drawPath(strecha);
+        p.setBrush(QColor("#e8d3a8"));
+        p.drawRect(QRectF(3, 8, 10, 7));
+        p.setBrush(QColor("#5a3b1f"));
+        p.drawRect(QRectF(6.5, 10, 3, 5));
+    });
+}
+
+QIcon Zviera(const QColor &farba)
+{
+    return Namaluj(16, farba, [](QPainter &p) {
+        p.drawEllipse(QRectF(2, 4, 11, 8));
+        p.drawEllipse(QRectF(10, 2, 5, 5));
+    });
 }
 
 QIcon Koren()
 {
-    QPixmap obrazok = PrazdnyObrazok(16);
-    QPainter p(&obrazok);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor("#7a6a2a"));
-    p.setBrush(QColor("#e9c85b"));
-    p.drawRoundedRect(QRectF(1, 4, 14, 10), 2, 2);
-    p.drawRect(QRectF(1, 2.5, 6, 2));
-    return QIcon(obrazok);
+    return Namaluj(16, QColor("#e9c85b"), [](QPainter &p) {
+        p.drawRoundedRect(QRectF(1, 4, 14, 10), 2, 2);
+        p.drawRect(QRectF(1, 2.5, 6, 2));
+    });
 }
 
 } // namespace
@@ -72,17 +69,13 @@ QIcon IkonaUzla(TDruhUzla druh)
 
 QIcon IkonaNastroja(const QString &znak, const QColor &farba)
 {
-    QPixmap obrazok = PrazdnyObrazok(32);
-    QPainter p(&obrazok);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(farba.darker(140));
-    p.setBrush(farba);
-    p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
-    QFont pismo = p.font();
-    pismo.setBold(true);
-    pismo.setPixelSize(znak.size() > 1 ? 12 : 18);
-    p.setFont(pismo);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, znak);
-    return QIcon(obrazok);
+    return Namaluj(32, farba, [&znak](QPainter &p) {
+        p.drawRoundedRect(QRectF(1.5, 1.5, 29, 29), 6, 6);
+        QFont pismo = p.font();
+        pismo.setBold(true);
+        pismo.setPixelSize(znak.size() > 1 ? 12 : 18);
+        p.setFont(pismo);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, 32, 32), Qt::AlignCenter, znak);
+    });
 }
