@@ -110,7 +110,10 @@ bool TFormNovyPrisun::KontrolaStavuZvierata(const QString &stat, const QString &
             return false;
         }
         DateTimePickerDatumNarodenia->setDate(datNar);
-        if (JeUzitZam(uzitZam))
+        // The cow's production type is offered when her number is entered; the
+        // save must keep the type the user then chose, or a change of
+        // production type (A1) could never be recorded.
+        if (prevziat && JeUzitZam(uzitZam))
             DBRadioGroupUzitZam->NastavHodnotu(uzitZam);
         if ((kod == QLatin1String("31") && pohlavie == m_hlavny.KodSamec) ||
             (kod == QLatin1String("32") && pohlavie == m_hlavny.KodSamica)) {

@@ -564,7 +564,7 @@ private slots:
         QTest::mouseClick(okno->SpeedButtonNajdiFarmu, Qt::LeftButton);
         QVERIFY(!vybrana.isEmpty());
         QCOMPARE(okno->DBEditFarmaPrisunu->text(), vybrana);
-        QTRY_VERIFY(okno->DBEditFarmaPrisunu->hasFocus());
+        QCOMPARE(okno->focusWidget(), okno->DBEditFarmaPrisunu);  // the offscreen window is not reactivated
     }
 };
 
