@@ -177,7 +177,13 @@ bool TFormNovyPrisun::KontrolaStavuZvierata(const QString &stat, const QString &
                               "úžit.zamer.!"));
         return false;
     }
-    DBRadioGroupPohlavie->NastavHodnotu(JeSkupina(skupina, "1234") ? PohlaviePodlaKodu(kod) : m_hlavny.KodSamica);
+    // A new animal's sex follows the code in groups 1 to 4. Elsewhere female is
+    // only the first offer when the number is entered: the save must keep the
+    // sex the user then chose, or every bought bull would be stored as a cow.
+    if (JeSkupina(skupina, "1234"))
+        DBRadioGroupPohlavie->NastavHodnotu(PohlaviePodlaKodu(kod));
+    else if (prevziat)
+        DBRadioGroupPohlavie->NastavHodnotu(m_hlavny.KodSamica);
     return true;
 }
 

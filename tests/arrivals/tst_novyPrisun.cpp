@@ -549,6 +549,39 @@ private slots:
             QCOMPARE(Zviera("000000000201", "UzitZam"), QStringLiteral("1"));
     }
 
+    void dalsieZvieraPredvyplnene()
+    {
+        Zvol("00");
+        Vypln(TPolia{{"cislo", "000000000555"}, {"farma", "C33333"}, {"pohlavie", "2"}, {"pl1", "SS"}, {"pk1", "100"}});
+        Uloz();
+        QCOMPARE(spravy->Texty(), QStringList{"Prísun bol vložený."});
+        QCOMPARE(Zviera("000000000555", "Pohlavie"), QStringLiteral("2"));  // the bull bought stays a bull
+        QCOMPARE(okno->DBEditZvieraCislo->text(), QStringLiteral("000000000556"));
+        QCOMPARE(okno->DBLookupComboBoxUdalost->currentText().left(2), QStringLiteral("00"));
+        QCOMPARE(okno->DBEditFarmaPrisunu->text(), QStringLiteral("C33333"));
+        QCOMPARE(okno->DBLookupComboBoxPlemeno1->Kluc(), QStringLiteral("SS"));
+        QCOMPARE(okno->DBRadioGroupPohlavie->Hodnota(), QStringLiteral("2"));
+        // The proposal saves as it stands.
+        spravy->Vymaz();
+        Uloz();
+        QCOMPARE(spravy->Texty(), QStringList{"Prísun bol vložený."});
+        QCOMPARE(Zviera("000000000556", "Farma_ID, Pohlavie, PL1"), QStringLiteral("1|2|SS"));
+    }
+
+    void chybaRegistraNenechaPohyb()
+    {
+        TestDB::Vykonaj(db(), "CREATE TRIGGER test_regzv_zamknuty BEFORE INSERT ON RegZv FOR EACH ROW "
+                              "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'register je zamknuty'");
+        Zvol("00");
+        Vypln(TPolia{{"cislo", "000000000555"}, {"farma", "C33333"}, {"pohlavie", "2"}, {"pl1", "SS"}, {"pk1", "100"}});
+        const int pohyby = PocetPohybov();
+        Uloz();
+        TestDB::Vykonaj(db(), "DROP TRIGGER test_regzv_zamknuty");
+        QCOMPARE(spravy->Texty(), QStringList{"Chyba: register je zamknuty"});
+        QCOMPARE(PocetPohybov(), pohyby);  // the movement went back with the register row
+        QVERIFY(Zviera("000000000555", "Farma_ID").isEmpty());
+    }
+
     // Last: the modal picker leaves the offscreen window without focus events.
     void vyberFarmySlovenska()
     {
