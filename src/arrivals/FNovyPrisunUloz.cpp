@@ -21,6 +21,15 @@ QString T(const QString &hodnota)
     return SqlEsc(hodnota);
 }
 
+// Text values, each as the statements write them: "   '" + value + "', ".
+QString Texty(std::initializer_list<QString> hodnoty)
+{
+    QString sql;
+    for (const QString &hodnota : hodnoty)
+        sql += "   '" + T(hodnota) + "', ";
+    return sql;
+}
+
 QString N(qint64 cislo)
 {
     return QString::number(cislo);
@@ -252,19 +261,16 @@ QString TFormNovyPrisun::PrikazPohybu(const QString &rusenie) const
     sql += "VALUES (";
     sql += N(FarmaID) + ", " + "   " + N(z.Vlastnik_ID) + ", " + "   " + N(m_prisun.Udal_ID) + ", ";
     sql += "   '" + FormatujDatum(m_prisun.DatUdal, FormatSQL) + "', ";
-    for (const QString &hodnota : {m_prisun.POCisFarmy, m_prisun.POStat, PoznamkaUdalosti, z.ZVStat, z.JCNARV, z.LUC,
-                                   z.PUC, z.PovZVStat, z.PovJCNARV})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({m_prisun.POCisFarmy, m_prisun.POStat, PoznamkaUdalosti, z.ZVStat, z.JCNARV, z.LUC,
+                                   z.PUC, z.PovZVStat, z.PovJCNARV});
     if (sDatNar)
         sql += "   " + Datum(z.DatNar) + ", ";
     sql += HodnotyPlemien(z);
     if (sUzitZam)
         sql += "    '" + T(z.UzitZam) + "', ";
-    for (const QString &hodnota : {z.OtStat, z.OtJCNARV, z.OtLinia})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
     sql += "   " + N(z.OtRegister) + ", ";
-    for (const QString &hodnota : {z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, rusenie})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, rusenie});
     return sql + "   now())";
 }
 
@@ -283,18 +289,15 @@ QString TFormNovyPrisun::PrikazVlozeniaZvierata(bool et, bool import) const
     sql += "   mastat, majcnarv, donorstat, donorjcnarv, ET, Import) ";
     sql += "VALUES (";
     sql += N(FarmaID) + ", " + "    " + N(z.Vlastnik_ID) + ", ";
-    for (const QString &hodnota : {z.ZVStat, z.JCNARV, z.LUC, z.PUC, z.PovZVStat, z.PovJCNARV})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({z.ZVStat, z.JCNARV, z.LUC, z.PUC, z.PovZVStat, z.PovJCNARV});
     if (sDatNar)
         sql += "   " + Datum(z.DatNar) + ", ";
     sql += HodnotyPlemien(z);
     if (sUzitZam)
         sql += "   '" + T(z.UzitZam) + "', ";
-    for (const QString &hodnota : {z.OtStat, z.OtJCNARV, z.OtLinia})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
     sql += "   " + N(z.OtRegister) + ", ";
-    for (const QString &hodnota : {z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, QString(et ? "1" : "0")})
-        sql += "   '" + T(hodnota) + "', ";
+    sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, QString(et ? "1" : "0")});
     return sql + "   '" + (import ? "1" : "0") + "')";
 }
 
