@@ -124,6 +124,7 @@ void TFormNovyPrisun::VytvorOvladace()
     DBEditFarmaPrisunu->setMaxLength(6);
     SpeedButtonNajdiFarmu = Ovladac("SpeedButtonNajdiFarmu", new QToolButton(this));
     SpeedButtonNajdiFarmu->setText(QStringLiteral("..."));
+    SpeedButtonNajdiFarmu->setFocusPolicy(Qt::NoFocus);  // a speed button: Enter and Tab pass it by
     DBLookupComboBoxStatPrisunu = combo("DBLookupComboBoxStatPrisunu");
     LabelPocDni = Ovladac("LabelPocDni", new QLabel(this));
     LabelPocDni->setStyleSheet(QStringLiteral("color: grey"));

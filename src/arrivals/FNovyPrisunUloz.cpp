@@ -40,10 +40,11 @@ QString Podiel(double podiel)
     return FormatujCislo(podiel, FormatBodka);
 }
 
-// A date literal; the day that stands for a missing date is stored as NULL.
+// A date literal; a missing date is stored as the empty day 1899-12-30 that
+// every window reads back as blank.
 QString Datum(const QDate &datum)
 {
-    return datum == NulovyDatum ? QStringLiteral("NULL") : QLatin1Char('\'') + FormatujDatum(datum, FormatSQL) + QLatin1Char('\'');
+    return QLatin1Char('\'') + FormatujDatum(datum, FormatSQL) + QLatin1Char('\'');
 }
 
 bool JeUzitZam(const QString &uzitZam)
@@ -260,7 +261,7 @@ QString TFormNovyPrisun::PrikazPohybu(const QString &rusenie) const
     sql += "   mastat, majcnarv,donorstat, donorjcnarv, rusenie, datumevid) ";
     sql += "VALUES (";
     sql += N(FarmaID) + ", " + "   " + N(z.Vlastnik_ID) + ", " + "   " + N(m_prisun.Udal_ID) + ", ";
-    sql += "   '" + FormatujDatum(m_prisun.DatUdal, FormatSQL) + "', ";
+    sql += "   " + Datum(m_prisun.DatUdal) + ", ";
     sql += Texty({m_prisun.POCisFarmy, m_prisun.POStat, PoznamkaUdalosti, z.ZVStat, z.JCNARV, z.LUC,
                                    z.PUC, z.PovZVStat, z.PovJCNARV});
     if (sDatNar)
@@ -311,7 +312,7 @@ QString TFormNovyPrisun::PrikazObnoveniaZvierata(bool et, bool import) const
     if (!JeKodBitunku(AktKod))
         sql += "   datnar = " + Datum(z.DatNar) + ", ";
     if (AktKod == QLatin1String("97") && m_prisun.POCisFarmy.startsWith(QLatin1Char('K')))
-        sql += "   datuh = '" + FormatujDatum(NulovyDatum, FormatSQL) + "', ";
+        sql += "   datuh = " + Datum(NulovyDatum) + ", ";
     sql += "   pohlavie = '" + T(z.Pohlavie) + "', ";
     for (int i = 0; i < 4; ++i)
         sql += QStringLiteral("   pl%1 = '").arg(i + 1) + T(Plemena(z)[i]) + "', " +

@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(okno->windowTitle(), QStringLiteral("Nový prísun (vrátane opravných kódov) na farmu A10001 PD Dolný Háj"));
         QCOMPARE(okno->StatusBarPrisuny->currentMessage(), QStringLiteral("Počet prísunov: 4"));
         QCOMPARE(okno->ADOQueryPrisuny->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Kód"));
-        QCOMPARE(okno->ADOQueryPrisuny->index(0, 3).data().toString(), QStringLiteral("01"));  // newest first
+        QCOMPARE(okno->ADOQueryPrisuny->index(0, 3).data().toString(), QStringLiteral("02"));  // newest first
         QVERIFY(okno->DBLookupComboBoxUdalost->hasFocus());
         QCOMPARE(okno->DateTimePickerDatumPrisunu->maximumDate(), QDate::currentDate());
         QCOMPARE(okno->DBRadioGroupUzitZam->Hodnota(), QStringLiteral("0"));
