@@ -111,9 +111,12 @@ private:
     void FormShow();
     void ZalozPrvuFarmu();
     void NastavAktFarmu(const QString &cisFarmy);
+    void PostavStrom();
 
     TDataModuleHlavny &m_dm;
     struct TDialogy;
     std::unique_ptr<TDialogy> m_dialogy;
     bool m_zobrazene = false;
+    bool m_stromSaStavia = false;
+    bool m_stromZnova = false;
 };

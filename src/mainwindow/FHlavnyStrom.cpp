@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QSqlQuery>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -37,6 +38,22 @@ QString CisloFarmyUzla(const QTreeWidgetItem *farma)
 
 void TFormHlavny::NacitajStrom()
 {
+    // The build lets pending events run between farms; a rebuild asked for
+    // meanwhile (a window closed, say) follows once this one is complete
+    // instead of tearing down the tree that is being built.
+    if (m_stromSaStavia) {
+        m_stromZnova = true;
+        return;
+    }
+    const QScopedValueRollback stavia(m_stromSaStavia, true);
+    do {
+        m_stromZnova = false;
+        PostavStrom();
+    } while (m_stromZnova);
+}
+
+void TFormHlavny::PostavStrom()
+{
     PanelStavu0->setText(QStringLiteral("Vyberám dáta pre farmy."));
     {
         // A rebuild selects nothing and shows nothing new on the right.
@@ -53,17 +70,22 @@ void TFormHlavny::NacitajStrom()
     try {
         QTreeWidgetItem *koren = NovyUzol(QStringLiteral("Farmy"), TDruhUzla::Koren);
         TreeViewZvierata->addTopLevelItem(koren);
-        Otvor(m_dm.ADOQueryFarLic, QStringLiteral("SELECT Farma_Id, CisFarmy AS farma FROM farlLic "));
+        // The farms are read whole before the loop: a handler run between
+        // farms may use the shared queries of the data module.
+        QSqlQuery farmy(m_dm.ADOConnectionVuradeDE());
+        Otvor(farmy, QStringLiteral("SELECT Farma_Id, CisFarmy AS farma FROM farlLic "));
+        QList<std::pair<QVariant, QString>> vlastneFarmy;
+        while (farmy.next())
+            vlastneFarmy.append({farmy.value(0), farmy.value(1).toString()});
         QSqlQuery zvierata(m_dm.ADOConnectionVuradeDE());
         zvierata.setForwardOnly(true);
         zvierata.prepare(QStringLiteral("SELECT ZVStat, JCNARV, Pohlavie FROM RegZv WHERE  Farma_id= :pFarmaID ORDER BY ZVStat, JCNARV"));
         int pocetFariem = 0;
-        while (m_dm.ADOQueryFarLic.next()) {
+        for (const auto &[farmaID, cisFarmy] : vlastneFarmy) {
             QApplication::processEvents();
-            QTreeWidgetItem *farma =
-                NovyUzol(QStringLiteral("Farma: ") + m_dm.ADOQueryFarLic.value(1).toString(), TDruhUzla::Farma);
+            QTreeWidgetItem *farma = NovyUzol(QStringLiteral("Farma: ") + cisFarmy, TDruhUzla::Farma);
             koren->addChild(farma);
-            zvierata.bindValue(QStringLiteral(":pFarmaID"), m_dm.ADOQueryFarLic.value(0));
+            zvierata.bindValue(QStringLiteral(":pFarmaID"), farmaID);
             Otvor(zvierata);
             QList<QTreeWidgetItem *> uzly;
             while (zvierata.next()) {

@@ -22,6 +22,7 @@
 #include "TestDB.h"
 #include "TestSDatabazou.h"
 #include "UIkony.h"
+#include "USql.h"
 
 namespace {
 
@@ -122,6 +123,33 @@ private slots:
                  qPrintable(spravy->Zaznam[0].Text));
         QCOMPARE(Uzly(hlavny->TreeViewZvierata), (QStringList{"Farmy|0", "  Farma: A10001|1"}));  // what was built stays
         QCOMPARE(hlavny->PanelStavu0->text(), QStringLiteral("Počet zvierat: 0"));
+    }
+
+    // A handler run between farms (a window closed, a farm chosen) reuses the
+    // shared farm query and asks for a new tree while this one is being built.
+    void prestavbaPocasStavby()
+    {
+        Zobraz();
+        int prestavby = 0;
+        QTimer::singleShot(0, hlavny.get(), [&] {
+            TestDB::Vykonaj(db(), "INSERT INTO RegZv (ZVStat, JCNARV, Farma_ID, Pohlavie) VALUES ('SK', '000000000202', 2, '2')");
+            Otvor(dm->ADOQueryFarLic, QStringLiteral("SELECT * FROM FarlLic WHERE CisFarmy = 'B20002'"));
+            hlavny->NacitajStrom();
+            ++prestavby;
+        });
+        hlavny->NacitajStrom();
+        QCOMPARE(prestavby, 1);
+        QCOMPARE(Uzly(hlavny->TreeViewZvierata), (QStringList{
+                                                     "Farmy|0",
+                                                     "  Farma: A10001|1",
+                                                     "    SK 000000000101|3",
+                                                     "    SK 000000000102|2",
+                                                     "    SK 000000000103|3",
+                                                     "  Farma: B20002|1",
+                                                     "    SK 000000000201|3",
+                                                     "    SK 000000000202|2",
+                                                 }));
+        QCOMPARE(hlavny->PanelStavu0->text(), QStringLiteral("Počet zvierat: 5"));
     }
 
     void hladanie_data()
