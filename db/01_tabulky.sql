@@ -211,8 +211,9 @@ CREATE TABLE vlastnik (
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
 
 -- ---------------------------------------------------------------------
--- Installation parameters: a single row, inserted by the program when it
--- first stores the current farm (IRPar_ID is written with that farm's id).
+-- Installation parameters: a single row, installed here with the plain
+-- titles (Typ_Zv '1') and no current farm; the program writes the current
+-- farm into it (IRPar_ID is written with that farm's id).
 -- HlasDo: from when movements may be reported; TypHlas, PomHlasOd,
 -- PomHlasDo, KodUdal: parameters of the change report read by its views.
 -- ---------------------------------------------------------------------
@@ -226,6 +227,8 @@ CREATE TABLE irpar (
   PomHlasDo datetime   DEFAULT NULL,
   KodUdal   varchar(2) DEFAULT ''
 ) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+
+INSERT INTO irpar (IRPar_ID, CisFarmy, Typ_Zv) VALUES (0, NULL, '1');
 
 -- ---------------------------------------------------------------------
 -- Code lists (loaded by ciselniky.sql; `linie` is also edited by users).

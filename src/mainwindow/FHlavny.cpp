@@ -206,7 +206,8 @@ void TFormHlavny::SkryPohlady()
 void TFormHlavny::NastavPriradenieMajitela()
 {
     Otvor(m_dm.ADOQueryMajitel, TDataModuleHlavny::SqlMajitel);
-    PrirMajitelZviera->setEnabled(m_dm.ADOQueryMajitel.size() > 0 && !JePripravovany(PrirMajitelZviera));
+    // first() rather than size(): an ODBC data source does not report the size of a result.
+    PrirMajitelZviera->setEnabled(m_dm.ADOQueryMajitel.first() && !JePripravovany(PrirMajitelZviera));
 }
 
 void TFormHlavny::UlozAktFarmu()

@@ -66,6 +66,10 @@ private slots:
             QCOMPARE(Dotaz(server, "SELECT @@lower_case_table_names").toInt(), 1);
             QCOMPARE(Dotaz(server, "SELECT @@collation_server").toString(), QStringLiteral("utf8mb4_slovak_ci"));
             QCOMPARE(Dotaz(server, "SELECT @@skip_networking").toInt(), 1);
+            // A new installation has its parameters row: plain titles, no current farm yet.
+            QCOMPARE(Dotaz(server, "SELECT CONCAT(COUNT(*), '|', MAX(Typ_Zv), '|', IFNULL(MAX(CisFarmy), '-')) FROM irpar")
+                         .toString(),
+                     QStringLiteral("1|1|-"));
             Dotaz(server, "INSERT INTO FarlLic (CisFarmy, Nazov) VALUES ('A99999', 'Skúšobná')");
 
             // A second program finds the running server and leaves it running.

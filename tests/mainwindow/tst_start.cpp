@@ -238,8 +238,9 @@ private slots:
 
     void prvaVlastnaFarma()
     {
+        // A new installation: no own farm, the parameters row without a farm.
         TestDB::Vykonaj(db(), "DELETE FROM FarlLic");
-        TestDB::Vykonaj(db(), "DELETE FROM irpar");
+        TestDB::Vykonaj(db(), "UPDATE irpar SET IRPar_ID = 0, CisFarmy = NULL");
         QStringList dialog;
         QTimer::singleShot(0, this, [&dialog] {
             auto *okno = qobject_cast<TFormPrvaFarma *>(QApplication::activeModalWidget());
@@ -262,7 +263,9 @@ private slots:
                  QStringLiteral("Farma pod 'Hájom'"));
         QCOMPARE(hlavny->AktFarmaID, id);
         QCOMPARE(hlavny->LabelVyber->text(), QStringLiteral("Aktuálna farma C12345 Farma pod 'Hájom'"));
-        QCOMPARE(TestDB::Hodnota(db(), "SELECT CisFarmy FROM irpar").toString(), QStringLiteral("C12345"));
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT CONCAT(COUNT(*), '|', MAX(CisFarmy)) FROM irpar").toString(),
+                 QStringLiteral("1|C12345"));
+        QCOMPARE(hlavny->windowTitle(), QStringLiteral("Individuálny register HD"));
         ZatvorBezZalohy(*hlavny);
 
         // Cancelled: no farm is stored and the program runs without a current farm.
