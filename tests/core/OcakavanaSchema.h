@@ -183,3 +183,20 @@ inline const QList<PevnaUdalost> pevneUdalosti = {
     // change of production type (written by the production type change)
     {37, "A1", 'P', "7"},
 };
+
+// Further codes that the entry windows name, with their type and edit group
+// (the codes of a group act through the group's rules).
+struct MenovanyKod {
+    const char *kod;
+    char typ;
+    const char *preEdit;
+};
+
+inline const QList<MenovanyKod> menovaneKody = {
+    // arrivals: cancellations of departures, sex corrections, slaughter imports
+    {"97", 'P', "0"}, {"94", 'P', "5"}, {"95", 'P', "8"}, {"98", 'P', "9"},
+    {"31", 'P', "6"}, {"32", 'P', "6"}, {"65", 'P', "3"}, {"66", 'P', "3"},
+    // departures: losses and slaughter without destination, export, cancellations
+    {"40", 'O', "1"}, {"41", 'O', "1"}, {"51", 'O', "1"}, {"61", 'O', "1"},
+    {"80", 'O', "3"}, {"93", 'O', "0"}, {"96", 'O', "2"},
+};

@@ -21,6 +21,18 @@ private:
     TZaznamHlavneho spolocne;
     QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
+    // A table's column names in lower case, in their order; empty when the table is missing.
+    QStringList MenaStlpcov(const char *tabulka) const
+    {
+        QSqlQuery dotaz(db());
+        dotaz.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(QLatin1String(tabulka)));
+        const QSqlRecord zaznam = dotaz.record();
+        QStringList mena;
+        for (int i = 0; i < zaznam.count(); ++i)
+            mena << zaznam.fieldName(i).toLower();
+        return mena;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -38,17 +50,19 @@ private slots:
     void schemaMaVsetkyTabulkyAStlpce()
     {
         for (const OcakavanaTabulka &tabulka : ocakavaneTabulky) {
-            QSqlQuery dotaz(db());
-            QVERIFY2(dotaz.exec(QStringLiteral("SELECT * FROM %1 LIMIT 0").arg(QLatin1String(tabulka.nazov))),
-                     qPrintable(TextChyby(dotaz.lastError())));
-            const QSqlRecord zaznam = dotaz.record();
-            QStringList mena;
-            for (int i = 0; i < zaznam.count(); ++i)
-                mena << zaznam.fieldName(i).toLower();
+            const QStringList mena = MenaStlpcov(tabulka.nazov);
+            QVERIFY2(!mena.isEmpty(), tabulka.nazov);
             for (const QString &stlpec : tabulka.stlpce)
                 QVERIFY2(mena.contains(stlpec.toLower()),
                          qPrintable(QStringLiteral("%1.%2 chýba").arg(QLatin1String(tabulka.nazov), stlpec)));
         }
+    }
+
+    // Movements are copied with INSERT INTO pohybypom SELECT * FROM pohyby.
+    void pohybypomMaStlpcePohybovVPoradi()
+    {
+        QVERIFY(!MenaStlpcov("pohyby").isEmpty());
+        QCOMPARE(MenaStlpcov("pohybypom"), MenaStlpcov("pohyby"));
     }
 
     void tabulkyBezOhladuNaVelkostPismen()
@@ -70,6 +84,15 @@ private slots:
             QCOMPARE(dotaz.value(1).toString(), QString(QLatin1Char(u.typ)));
             QCOMPARE(dotaz.value(2).toString(), QLatin1String(u.preEdit));
         }
+        for (const MenovanyKod &k : menovaneKody)
+            QCOMPARE(TestDB::Hodnota(db(), QStringLiteral("SELECT GROUP_CONCAT(PreEdit) FROM kodudal WHERE Kod='%1' AND Typ='%2'")
+                                               .arg(QLatin1String(k.kod), QString(QLatin1Char(k.typ))))
+                         .toString(),
+                     QLatin1String(k.preEdit));
+        // Groups 0, 6 and 7 hold exactly these arrival codes (production type and sex rules).
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT GROUP_CONCAT(Kod ORDER BY Kod) FROM kodudal WHERE Typ='P' AND PreEdit IN ('0','6')")
+                     .toString(),
+                 QStringLiteral("00,30,31,32,97"));
         // Every code's description starts with the code itself.
         QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM kodudal WHERE LEFT(Popis,2) <> Kod").toInt(), 0);
         QVERIFY(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM Farmy").toInt() >= 200);
