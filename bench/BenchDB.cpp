@@ -58,6 +58,8 @@ void NaplnStado(const QSqlDatabase &db, int farmy, int zvierat, int pohybov)
                                "TIMESTAMP(r.DatNar + INTERVAL (p.seq * 60) DAY) "
                                "FROM RegZv r, seq_1_to_%1 p")
                     .arg(pohybov));
+    // The statistics a working database has long settled on.
+    Vykonaj(db, QStringLiteral("ANALYZE TABLE FarlLic, RegZv, pohyby"));
 }
 
 QString Suhrn(const QString &nazov, QList<double> casy)

@@ -36,7 +36,7 @@ class TPotvrdenia final : public TRozhranieSprav
 public:
     TOdpoved Ukaz(const TSprava &sprava) override
     {
-        if (sprava.Text != QLatin1String("Prísun bol vložený."))
+        if (sprava.Text != QStringLiteral("Prísun bol vložený."))
             std::printf("unexpected message: %s\n", qPrintable(sprava.Text));
         return TOdpoved::Ano;
     }
