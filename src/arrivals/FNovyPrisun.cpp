@@ -525,8 +525,10 @@ void TFormNovyPrisun::NastavEdit()
     Povol(DBEditDonorkaCislo, stav.Donorka);
     Povol(DBLookupComboBoxMajitel, stav.Majitel);
     Povol(DBRadioGroupUzitZam, stav.UzitZam);
-    DBRadioGroupUzitZam->setTitle(stav.UzitZamMatky ? QStringLiteral("Úžitkové zameranie matky")
-                                                    : QStringLiteral("Úžitkové zameranie kravy"));
-    if (!stav.UzitZam)
+    // A disabled radio keeps the caption it last had.
+    if (stav.UzitZam)
+        DBRadioGroupUzitZam->setTitle(stav.UzitZamMatky ? QStringLiteral("Úžitkové zameranie matky")
+                                                        : QStringLiteral("Úžitkové zameranie kravy"));
+    else
         DBRadioGroupUzitZam->NastavHodnotu(QStringLiteral("0"));
 }

@@ -18,6 +18,7 @@ namespace {
 
 const QString titulokChyby = QStringLiteral("Prísun");
 const QString textVekMatky = QStringLiteral("Vek matky je menší ako 18 mesiacov.");
+const int NajvacsiRegisterOtca = 32767;
 
 void ChybovyBox(const QString &text)
 {
@@ -355,7 +356,8 @@ void TFormNovyPrisun::DBEditOtecCisloExit()
 void TFormNovyPrisun::EditOtecRegisterExit()
 {
     const QString text = EditOtecRegister->text().trimmed();
-    if (!JeKladneCislo(text)) {
+    // The register keeps the number in a small integer column.
+    if (!JeKladneCislo(text) || text.toInt() > NajvacsiRegisterOtca) {
         ChybovyBox(QStringLiteral("Nekorektne uvedené číslo NARV !"));
         return;
     }

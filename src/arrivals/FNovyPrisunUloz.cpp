@@ -403,8 +403,9 @@ void TFormNovyPrisun::PredvyplnDalsie(const TPrisun &ulozeny)
     DBLookupComboBoxZvieraStat->NastavKluc(z.ZVStat);
     bool cislo = false;
     const qulonglong jcnarv = z.JCNARV.trimmed().toULongLong(&cislo);
-    if (cislo)
-        DBEditZvieraCislo->setText(DoplnNuly(N(static_cast<qint64>(jcnarv + 1))));
+    const QString dalsie = DoplnNuly(N(static_cast<qint64>(jcnarv + 1)));
+    if (cislo && dalsie.size() <= DlzkaCislaZvierata)  // no proposal past the last number
+        DBEditZvieraCislo->setText(dalsie);
     DBRadioGroupPohlavie->NastavHodnotu(z.Pohlavie);
     for (int i = 0; i < 5; ++i) {
         m_plemena[i]->NastavKluc(Plemena(z)[i]);
