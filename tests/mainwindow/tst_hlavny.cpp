@@ -16,6 +16,7 @@
 #include "DMHlavny.h"
 #include "FHlavny.h"
 #include "FMajitelia.h"
+#include "FNovyPrisun.h"
 #include "FNaseFarmy.h"
 #include "FSFarmy.h"
 #include "SkriptovaneSpravy.h"
@@ -247,6 +248,27 @@ private slots:
         QCOMPARE(spravy->Texty(), (QStringList{"Nie sú evidované žiadne licenčné farmy !",
                                                "Nie sú evidované žiadne licenčné farmy !"}));
         QCOMPARE(spravy->Zaznam[0].Titulok, QStringLiteral("Zoznam fariem"));
+    }
+
+    // The arrival window works on the current farm; what it saved shows in the
+    // tree once it is closed.
+    void novyPrisunNaAktualnuFarmu()
+    {
+        Zobraz();
+        hlavny->TreeViewZvierata->setCurrentItem(TFormHlavny::NajdiUzol(hlavny->TreeViewZvierata, "Farma: B20002"));
+        int farmaOkna = 0;
+        QTimer::singleShot(0, this, [this, &farmaOkna] {
+            if (auto *okno = qobject_cast<TFormNovyPrisun *>(QApplication::activeModalWidget())) {
+                farmaOkna = okno->FarmaID;
+                TestDB::Vykonaj(db(), "INSERT INTO RegZv (ZVStat, JCNARV, Farma_ID, Pohlavie) VALUES ('SK', '000000000202', 2, '1')");
+                okno->reject();
+            }
+        });
+        hlavny->NovyPrisun->trigger();
+        QCOMPARE(farmaOkna, 2);
+        QVERIFY(TFormHlavny::NajdiUzol(hlavny->TreeViewZvierata, "SK 000000000202"));
+        QCOMPARE(TFormHlavny::NajdiUzol(hlavny->TreeViewZvierata, "SK 000000000202")->parent()->text(0),
+                 QStringLiteral("Farma: B20002"));
     }
 
     void farmySRAMajiteliaBezVyberu()
