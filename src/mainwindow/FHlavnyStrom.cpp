@@ -101,10 +101,10 @@ void TFormHlavny::PostavStrom()
             ProgressBarStrom->setMaximum(++pocetFariem);
             ProgressBarStrom->setValue(pocetFariem);
         }
-        TreeViewZvierata->expandAll();
     } catch (const TChybaSql &chyba) {
         UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
     }
+    TreeViewZvierata->expandAll();  // also what was built before a failure
     StatusBarStrom->hide();
     PanelStavu0->setText(QStringLiteral("Počet zvierat: ") + QString::number(pocetZvierat));
 }

@@ -123,6 +123,7 @@ private slots:
         QVERIFY2(spravy->Zaznam[0].Text.startsWith("Chyba: ") && spravy->Zaznam[0].Text.contains("regzv", Qt::CaseInsensitive),
                  qPrintable(spravy->Zaznam[0].Text));
         QCOMPARE(Uzly(hlavny->TreeViewZvierata), (QStringList{"Farmy|0", "  Farma: A10001|1"}));  // what was built stays
+        QVERIFY(hlavny->TreeViewZvierata->topLevelItem(0)->isExpanded());
         QCOMPARE(hlavny->PanelStavu0->text(), QStringLiteral("Počet zvierat: 0"));
     }
 
