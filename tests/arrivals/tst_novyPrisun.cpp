@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSqlQueryModel>
 #include <QStatusBar>
 #include <QTableView>
@@ -99,6 +100,7 @@ private:
             else if (k == "uzit") okno->DBRadioGroupUzitZam->NastavHodnotu(v);
             else if (k == "povcislo") { okno->DBLookupComboBoxPovodnyStat->NastavKluc("AT"); okno->DBEditPovodneCislo->setText(v); }
             else if (k == "register") okno->EditOtecRegister->setText(v);
+            else if (k == "majitel") okno->DBLookupComboBoxMajitel->NastavKluc(v);
             else QFAIL(qPrintable("unknown field " + k));
         }
     }
@@ -183,21 +185,22 @@ private slots:
         QTest::addColumn<QString>("titulok");
         QTest::addColumn<QString>("pocitadlo");
         QTest::addColumn<QStringList>("texty");
-        const QString kravy = "Úžitkové zameranie kravy", matky = "Úžitkové zameranie matky";
-        QTest::newRow("00") << "00" << "EEEDDDED" << "" << kravy << "" << QStringList{};
-        QTest::newRow("30") << "30" << "DEEDDDED" << "" << kravy << "" << QStringList{};
-        QTest::newRow("97") << "97" << "EEEDDDDD" << "" << kravy << "" << QStringList{};
+        // A disabled production-type radio keeps the caption it had before.
+        const QString kravy = "Úžitkové zameranie kravy", matky = "Úžitkové zameranie matky", nezmeneny;
+        QTest::newRow("00") << "00" << "EEEDDDED" << "" << nezmeneny << "" << QStringList{};
+        QTest::newRow("30") << "30" << "DEEDDDED" << "" << nezmeneny << "" << QStringList{};
+        QTest::newRow("97") << "97" << "EEEDDDDD" << "" << nezmeneny << "" << QStringList{};
         QTest::newRow("01") << "01" << "DDEDDDEE" << "2" << matky << "Počet uplynutých dní : 0" << QStringList{};
         QTest::newRow("02") << "02" << "DDEDDDEE" << "1" << matky << "Počet uplynutých dní : 0" << QStringList{};
-        QTest::newRow("92") << "92" << "DDEEEDED" << "1" << kravy << "Počet uplynutých dní : 0" << QStringList{};
+        QTest::newRow("92") << "92" << "DDEEEDED" << "1" << nezmeneny << "Počet uplynutých dní : 0" << QStringList{};
         QTest::newRow("11") << "11" << "DDEDDEEE" << "2" << matky << "" << QStringList{};
         QTest::newRow("89") << "89" << "DDEDDDEE" << "1" << kravy << "" << QStringList{};
-        QTest::newRow("94") << "94" << "DEEDDDDD" << "" << kravy << "" << QStringList{};
-        QTest::newRow("31") << "31" << "DDEDDDDD" << "" << kravy << "" << QStringList{};
+        QTest::newRow("94") << "94" << "DEEDDDDD" << "" << nezmeneny << "" << QStringList{};
+        QTest::newRow("31") << "31" << "DDEDDDDD" << "" << nezmeneny << "" << QStringList{};
         QTest::newRow("08") << "08" << "DDDDDDDE" << "" << kravy << "Počet uplynutých dní : 0"
                             << QStringList{"Nezabudni, že pohyb 08-zmetanie musí byť v hlásení potvrdený veterinárom."};
-        QTest::newRow("98") << "98" << "DEEEDDDD" << "" << kravy << "" << QStringList{};
-        QTest::newRow("65 mimo bitúnku") << "65" << "DDDEDDED" << "2" << kravy << "Počet uplynutých dní : 0"
+        QTest::newRow("98") << "98" << "DEEEDDDD" << "" << nezmeneny << "" << QStringList{};
+        QTest::newRow("65 mimo bitúnku") << "65" << "DDDEDDED" << "2" << nezmeneny << "Počet uplynutých dní : 0"
                                          << QStringList{"Kód udalosti 65 a 66 sa môže použiť len pre bitúnok!"};
     }
     void ovladacePodlaUdalosti()
@@ -209,6 +212,7 @@ private slots:
         QFETCH(QString, pocitadlo);
         QFETCH(QStringList, texty);
         Vypln({{"farma", "C33333"}, {"pstat", "AT"}});
+        const QString titulokPredtym = okno->DBRadioGroupUzitZam->title();
         Zvol(kod);
         QString skutocny;
         for (QWidget *w : std::initializer_list<QWidget *>{
@@ -218,7 +222,7 @@ private slots:
             skutocny += w->isEnabled() ? "E" : "D";
         QCOMPARE(skutocny, stav);
         QCOMPARE(okno->DBRadioGroupPohlavie->Hodnota(), pohlavie);
-        QCOMPARE(okno->DBRadioGroupUzitZam->title(), titulok);
+        QCOMPARE(okno->DBRadioGroupUzitZam->title(), titulok.isEmpty() ? titulokPredtym : titulok);
         QCOMPARE(okno->LabelPocDni->text(), pocitadlo);
         QCOMPARE(spravy->Texty(), texty);
         QCOMPARE(okno->DBEditFarmaPrisunu->text(), QString(stav[0] == 'E' ? "C33333" : ""));
@@ -317,6 +321,46 @@ private slots:
         QCOMPARE(spravy->Texty(), QStringList{});
     }
 
+    // A bull given as the dam or as the donor is refused as the field is left;
+    // the donor only when she is on a farm.
+    void samecAkoMatkaAleboDonorka_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<bool>("donorka");  // the donor's number, else the dam's
+        QTest::addColumn<QString>("cislo");
+        QTest::addColumn<QList<TOdpoved>>("odpovede");
+        QTest::addColumn<QStringList>("texty");
+        const QString matkaSamec = "Zviera uvedené ako matka je samec !";
+        const QString donorkaSamec = "Zviera uvedené ako donorka je samec !";
+        const QList<TOdpoved> nic;
+        QTest::newRow("býk na farme ako matka") << "02" << false << "102" << nic << QStringList{matkaSamec};
+        QTest::newRow("býk mimo fariem ako matka") << "02" << false << "301" << QList<TOdpoved>{TOdpoved::Ano}
+                                                   << QStringList{"Matka nie je na farme. Je to správne  ? ", matkaSamec};
+        QTest::newRow("krava ako matka") << "02" << false << "101" << nic << QStringList{};
+        QTest::newRow("býk na farme ako donorka") << "11" << true << "102" << nic << QStringList{donorkaSamec};
+        QTest::newRow("býk mimo fariem ako donorka") << "11" << true << "301" << nic << QStringList{};
+        QTest::newRow("krava na inej farme ako donorka") << "11" << true << "201" << nic << QStringList{};
+    }
+    void samecAkoMatkaAleboDonorka()
+    {
+        QFETCH(QString, kod);
+        QFETCH(bool, donorka);
+        QFETCH(QString, cislo);
+        QFETCH(QList<TOdpoved>, odpovede);
+        QFETCH(QStringList, texty);
+        Zvol(kod);
+        spravy->Vymaz();
+        spravy->Odpovede = odpovede;
+        QLineEdit *pole = donorka ? okno->DBEditDonorkaCislo : okno->DBEditMatkaCislo;
+        Zadaj(pole, cislo);
+        QCOMPARE(spravy->Texty(), texty);
+        QCOMPARE(pole->text(), QStringLiteral("000000000") + cislo);
+        const bool samec = !texty.isEmpty() && texty.last().endsWith("je samec !");
+        QCOMPARE(okno->focusWidget() == pole, samec);  // the focus goes back to the bull's number
+        if (samec)
+            QVERIFY(spravy->Zaznam.last().Titulok == "Prísun" && spravy->Zaznam.last().Ikona == TIkona::Chyba);
+    }
+
     void podielyKrvi()
     {
         Zvol("00");
@@ -347,9 +391,54 @@ private slots:
         Zadaj(okno->EditOtecRegister, "7");
         QCOMPARE(okno->EditOtecRegister->text(), QStringLiteral("007"));
         Zadaj(okno->EditOtecRegister, "");
+        Zadaj(okno->EditOtecRegister, "32767");
+        Zadaj(okno->EditOtecRegister, "32768");  // beyond what the register holds
+        QCOMPARE(okno->EditOtecRegister->text(), QStringLiteral("32768"));
         QCOMPARE(spravy->Texty(), (QStringList{"Nesprávne označenie farmy. Má mať 6 znakov !",
-                                               "Nekorektne uvedené označenie farmy !", "Nekorektne uvedené číslo NARV !"}));
+                                               "Nekorektne uvedené označenie farmy !", "Nekorektne uvedené číslo NARV !",
+                                               "Nekorektne uvedené číslo NARV !"}));
         QVERIFY(spravy->Zaznam[0].Titulok == "Prísun" && spravy->Zaznam[0].Ikona == TIkona::Chyba);
+    }
+
+    // An import needs a foreign state of origin, which becomes the animal's
+    // state; checked on leaving the state of origin and on entering the
+    // animal's state.
+    void statPrisunuPriImporte_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QString>("stat");
+        QTest::addColumn<bool>("vstupDoStatuZvierata");  // else the state of origin is left
+        QTest::addColumn<bool>("chyba");
+        QTest::addColumn<QString>("statZvierata");
+        QTest::newRow("import bez štátu") << "92" << "" << false << true << "";
+        QTest::newRow("import zo Slovenska") << "92" << "SK" << false << true << "";
+        QTest::newRow("import z Rakúska") << "92" << "AT" << false << false << "AT";
+        QTest::newRow("import bez štátu, štát zvieraťa") << "91" << "" << true << true << "";
+        QTest::newRow("import z Rakúska, štát zvieraťa") << "91" << "AT" << true << false << "AT";
+        QTest::newRow("rušenie exportu zo Slovenska") << "98" << "SK" << false << false << "";
+    }
+    void statPrisunuPriImporte()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, stat);
+        QFETCH(bool, vstupDoStatuZvierata);
+        QFETCH(bool, chyba);
+        QFETCH(QString, statZvierata);
+        Zvol(kod);
+        okno->DBLookupComboBoxStatPrisunu->NastavKluc(stat);
+        spravy->Vymaz();
+        if (vstupDoStatuZvierata) {
+            okno->DBLookupComboBoxZvieraStat->setFocus();
+        } else {
+            okno->DBLookupComboBoxStatPrisunu->setFocus();
+            Opusti();
+        }
+        QCOMPARE(spravy->Texty(), chyba ? QStringList{"Nie je zadaný štát prísunu pri importe alebo je nesprávny !"}
+                                        : QStringList{});
+        if (chyba)
+            QVERIFY(spravy->Zaznam[0].Titulok == "Prísun" && spravy->Zaznam[0].Ikona == TIkona::Chyba);
+        QCOMPARE(okno->DBLookupComboBoxZvieraStat->Kluc(), statZvierata);
+        QCOMPARE(okno->focusWidget() == okno->DBLookupComboBoxStatPrisunu, chyba);
     }
 
     void medziobdobie_data()
@@ -411,6 +500,60 @@ private slots:
         okno->DateTimePickerDatumNarodenia->setFocus();
         Opusti();
         QCOMPARE(spravy->Texty(), QStringList{"Vek matky je menší ako 18 mesiacov.)"});
+    }
+
+    // A birth's production type belongs to a dam in the register: a click
+    // without one is taken back, and with one the save wants the type given.
+    void zameranieMatky_data()
+    {
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QString>("matka");
+        QTest::addColumn<QList<TOdpoved>>("odpovede");
+        QTest::addColumn<QString>("klik");
+        QTest::addColumn<QStringList>("texty");
+        QTest::addColumn<QString>("hodnota");
+        QTest::addColumn<QString>("ulozenie");  // the save's refusal; empty: not saved
+        const QString nieJeMatka = "Nie je matka. Zmením úžitkové zameranie na nezadané !";
+        const QList<TOdpoved> nic;
+        QTest::newRow("bez matky") << "02" << "" << nic << "1" << QStringList{nieJeMatka} << "0" << "";
+        QTest::newRow("matka mimo registra") << "02" << "999" << QList<TOdpoved>{TOdpoved::Ano} << "2"
+                                             << QStringList{"Matka nie je na farme. Je to správne  ? ", nieJeMatka} << "0" << "";
+        QTest::newRow("embryotransfer bez matky") << "11" << "" << nic << "2" << QStringList{nieJeMatka} << "0" << "";
+        QTest::newRow("matka v registri") << "02" << "101" << nic << "2" << QStringList{} << "2" << "";
+        QTest::newRow("zmena zamerania kravy") << "A1" << "" << nic << "2" << QStringList{} << "2" << "";
+        QTest::newRow("matka v registri, nezadané") << "02" << "101" << nic << "0" << QStringList{} << "0"
+                                                    << "Nezadané úžitkové zameranie matky !";
+    }
+    void zameranieMatky()
+    {
+        QFETCH(QString, kod);
+        QFETCH(QString, matka);
+        QFETCH(QList<TOdpoved>, odpovede);
+        QFETCH(QString, klik);
+        QFETCH(QStringList, texty);
+        QFETCH(QString, hodnota);
+        QFETCH(QString, ulozenie);
+        Zvol(kod);
+        spravy->Vymaz();
+        spravy->Odpovede = odpovede;
+        if (!matka.isEmpty())
+            Zadaj(okno->DBEditMatkaCislo, matka);
+        QRadioButton *polozka = okno->DBRadioGroupUzitZam->Polozka(klik);
+        QTest::mouseClick(polozka, Qt::LeftButton, {}, QPoint(polozka->height() / 2, polozka->height() / 2));
+        QCOMPARE(spravy->Texty(), texty);
+        if (!texty.isEmpty())
+            QVERIFY(spravy->Zaznam.last().Titulok == "Prísun" && spravy->Zaznam.last().Ikona == TIkona::Chyba);
+        QCOMPARE(okno->DBRadioGroupUzitZam->Hodnota(), hodnota);
+        if (ulozenie.isEmpty())
+            return;
+        Vypln({{"cislo", "000000000555"}, {"pl1", "SS"}, {"pk1", "100"}, {"farba", "01"}});
+        spravy->Vymaz();
+        const int pohyby = PocetPohybov();
+        Uloz();
+        QCOMPARE(spravy->Texty(), QStringList{ulozenie});
+        QCOMPARE(PocetPohybov(), pohyby);
+        QVERIFY(okno->DBRadioGroupUzitZam->isAncestorOf(okno->focusWidget()) ||
+                okno->focusWidget() == okno->DBRadioGroupUzitZam);
     }
 
     void kontrolyUlozenia_data()
@@ -547,6 +690,135 @@ private slots:
                  zviera);
         if (polia.value("matka") == "000000000201")  // a birth gives the dam in the register its production type
             QCOMPARE(Zviera("000000000201", "UzitZam"), QStringLiteral("1"));
+        QVERIFY(okno->DBLookupComboBoxZvieraStat->hasFocus());  // ready for the next animal's ear tag
+    }
+
+    // Saves that need data of their own: cancelled departures, which must
+    // exist on the arrival date; the slaughterhouse codes on a slaughterhouse
+    // farm; code 89, which keeps the cow's production type; a sex put right
+    // at the save. A refusal writes nothing and leaves the register row as it was.
+    void ulozeniePripady_data()
+    {
+        QTest::addColumn<int>("farma");  // the current farm: 1 A10001, 2 the slaughterhouse B20002
+        QTest::addColumn<QString>("kod");
+        QTest::addColumn<QStringList>("priprava");
+        QTest::addColumn<TPolia>("polia");
+        QTest::addColumn<QList<TOdpoved>>("odpovede");
+        QTest::addColumn<QStringList>("texty");
+        QTest::addColumn<QString>("cislo");
+        // Udal_ID|Farma_ID|POCisFarmy|PoStat|Pohlavie|DatNar|UzitZam|Rusenie|Vlastnik_ID|Otregister; empty: none written
+        QTest::addColumn<QString>("pohyb");
+        // Farma_ID|Pohlavie|DatNar|DatUh|UzitZam|ET|Import|Vlastnik_ID|Otregister
+        QTest::addColumn<QString>("zviera");
+        const auto den = [](int dniSpat) { return QDate::currentDate().addDays(-dniSpat).toString(Qt::ISODate); };
+        const QString z301 = "000000000301";
+        // SK000000000301 left with a death date and both flags set; a departure of it two days back.
+        const QString zmen301 = "UPDATE RegZv SET DatUh = '2023-09-30', ET = 1, Import = 1 WHERE JCNARV = '" + z301 + "'";
+        const auto odsun = [&](int udalost, const QString &farma, const QString &stat) {
+            return QStringList{zmen301, QString("INSERT INTO pohyby (Farma_ID, Udal_ID, ZVStat, JCNARV, POCisFarmy, PoStat, "
+                                                "DatUdal) VALUES (1, %1, 'SK', '%2', '%3', '%4', CURDATE() - INTERVAL 2 DAY)")
+                                            .arg(udalost).arg(z301, farma, stat)};
+        };
+        const TPolia zruseny{{"cislo", z301}, {"datum", "2"}, {"datnar", "1000"}, {"pohlavie", "2"}, {"pl1", "SS"}, {"pk1", "100"}};
+        const auto s = [](TPolia p, const TPolia &zmeny) { p.insert(zmeny); return p; };
+        const QList<TOdpoved> nic;
+        const QStringList ulozeny{"Prísun bol vložený."};
+        const QStringList bezOdsunu{"Neexistuje rušený odsun pre dané zviera. Nemôže byť vykonaný pohyb ZRUŠENIE OMYLOM...!"};
+        const QString nezmeneny301 = "0|2|2020-01-10|2023-09-30|0|1|1|1|-";
+        const QString vrateny301 = "1|2|" + den(1000) + "|2023-09-30|0|0|0|0|0";
+
+        // 97 cancels a departure 00 to the farm of origin; from a K farm the animal lives again.
+        QTest::newRow("97 z farmy K") << 1 << "97" << odsun(19, "K55555", "") << s(zruseny, {{"farma", "K55555"}}) << nic
+                                      << ulozeny << z301 << "15|1|K55555||2|" + den(1000) + "||X|0|0"
+                                      << "1|2|" + den(1000) + "|1899-12-30|0|0|0|0|0";
+        QTest::newRow("97 z inej farmy") << 1 << "97" << odsun(19, "C33333", "") << s(zruseny, {{"farma", "C33333"}}) << nic
+                                         << ulozeny << z301 << "15|1|C33333||2|" + den(1000) + "||X|0|0" << vrateny301;
+        QTest::newRow("97, odsun na inú farmu") << 1 << "97" << odsun(19, "C33333", "") << s(zruseny, {{"farma", "K55555"}})
+                                                << nic << bezOdsunu << z301 << "" << nezmeneny301;
+        QTest::newRow("97, porážka") << 1 << "97" << odsun(22, "K55555", "") << s(zruseny, {{"farma", "K55555"}}) << nic
+                                     << bezOdsunu << z301 << "" << nezmeneny301;
+        // group 8 cancels a slaughter, 51 or 61
+        QTest::newRow("95 po porážke") << 1 << "95" << odsun(22, "", "") << zruseny << nic << ulozeny << z301
+                                       << "14|1|||2|" + den(1000) + "|||0|0" << vrateny301;
+        QTest::newRow("95 po nútenej porážke") << 1 << "95" << odsun(23, "", "") << zruseny << nic << ulozeny << z301
+                                               << "14|1|||2|" + den(1000) + "|||0|0" << vrateny301;
+        QTest::newRow("95 po predaji") << 1 << "95" << odsun(19, "C33333", "") << zruseny << nic << bezOdsunu << z301 << ""
+                                       << nezmeneny301;
+        // group 9 cancels an export 80 to the state of origin
+        QTest::newRow("98 po vývoze") << 1 << "98" << odsun(24, "", "AT") << s(zruseny, {{"pstat", "AT"}}) << nic << ulozeny
+                                      << z301 << "16|1||AT|2|" + den(1000) + "|||0|0" << vrateny301;
+        QTest::newRow("98, vývoz do iného štátu") << 1 << "98" << odsun(24, "", "DE") << s(zruseny, {{"pstat", "AT"}}) << nic
+                                                  << bezOdsunu << z301 << "" << nezmeneny301;
+        QTest::newRow("98, porážka v štáte") << 1 << "98" << odsun(22, "", "AT") << s(zruseny, {{"pstat", "AT"}}) << nic
+                                             << bezOdsunu << z301 << "" << nezmeneny301;
+
+        // 65/66 on a slaughterhouse: no birth date written; an animal back from
+        // no farm keeps the one it has.
+        const TPolia dovoz{{"cislo", "000000000888"}, {"zstat", "AT"}, {"pstat", "AT"}};
+        QTest::newRow("65 nové zviera") << 2 << "65" << QStringList{} << dovoz << nic << ulozeny << "000000000888"
+                                        << "11|2||AT|2|-|||0|0" << "2|2|-|-||0|1|0|0";
+        QTest::newRow("66 nové zviera") << 2 << "66" << QStringList{} << dovoz << nic << ulozeny << "000000000888"
+                                        << "12|2||AT|1|-|||0|0" << "2|1|-|-||0|1|0|0";
+        QTest::newRow("65 zviera bez farmy") << 2 << "65" << QStringList{} << TPolia{{"cislo", z301}, {"pstat", "AT"}} << nic
+                                             << ulozeny << z301 << "11|2||AT|2|-|||0|0" << "2|2|2020-01-10|-|0|0|1|0|0";
+
+        // 89 writes the cow's production type into her register row, new or updated.
+        const TPolia krava{{"pl1", "SS"}, {"pk1", "100"}, {"farba", "01"}, {"uzit", "2"}};
+        QTest::newRow("89 nové zviera") << 1 << "89" << QStringList{}
+                                        << s(krava, {{"cislo", "000000000556"}, {"majitel", "2"}, {"register", "12"}}) << nic
+                                        << ulozeny << "000000000556" << "32|1|||1|" + den(0) + "|2||2|12"
+                                        << "1|1|" + den(0) + "|-|2|0|0|2|12";
+        // the save's sex question answered Yes: the sex follows the code and the save goes on
+        QTest::newRow("89 zviera bez farmy, pohlavie opravené")
+            << 1 << "89" << QStringList{} << s(krava, {{"cislo", z301}, {"pohlavie", "2"}, {"datnar", "1000"}})
+            << QList<TOdpoved>{TOdpoved::Ano}
+            << QStringList{"Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? ", "Prísun bol vložený."} << z301
+            << "32|1|||1|" + den(1000) + "|2||0|0" << "1|1|" + den(1000) + "|-|2|0|0|0|0";
+    }
+    void ulozeniePripady()
+    {
+        QFETCH(int, farma);
+        QFETCH(QString, kod);
+        QFETCH(QStringList, priprava);
+        QFETCH(TPolia, polia);
+        QFETCH(QList<TOdpoved>, odpovede);
+        QFETCH(QStringList, texty);
+        QFETCH(QString, cislo);
+        QFETCH(QString, pohyb);
+        QFETCH(QString, zviera);
+        const auto obnov = qScopeGuard([this] {
+            hlavny.AktFarmaID = 1;
+            hlavny.AktCisFarmy = QStringLiteral("A10001");
+        });
+        if (farma == 2) {
+            hlavny.AktFarmaID = 2;
+            hlavny.AktCisFarmy = QStringLiteral("B20002");
+            okno->FarmaID = 2;
+        }
+        for (const QString &sql : priprava)
+            TestDB::Vykonaj(db(), sql);
+        Zvol(kod);
+        Opusti();
+        Vypln(polia);
+        spravy->Vymaz();
+        spravy->Odpovede = odpovede;
+        const int pohyby = PocetPohybov();
+        Uloz();
+        QCOMPARE(spravy->Texty(), texty);
+        if (pohyb.isEmpty()) {
+            QCOMPARE(PocetPohybov(), pohyby);
+            QVERIFY(okno->DBEditZvieraCislo->hasFocus());
+        } else {
+            QCOMPARE(PocetPohybov(), pohyby + 1);
+            QCOMPARE(PoslednyPohyb("JCNARV"), cislo);
+            QCOMPARE(PoslednyPohyb("Udal_ID, Farma_ID, POCisFarmy, PoStat, Pohlavie, IFNULL(DatNar,'-'), IFNULL(UzitZam,''), "
+                                   "IFNULL(Rusenie,'-'), Vlastnik_ID, Otregister"),
+                     pohyb);
+            QVERIFY(okno->DBLookupComboBoxZvieraStat->hasFocus());
+        }
+        QCOMPARE(Zviera(cislo, "Farma_ID, Pohlavie, IFNULL(DatNar,'-'), IFNULL(DatUh,'-'), IFNULL(UzitZam,''), ET, Import, "
+                               "Vlastnik_ID, IFNULL(Otregister,'-')"),
+                 zviera);
     }
 
     void dalsieZvieraPredvyplnene()
@@ -566,6 +838,15 @@ private slots:
         Uloz();
         QCOMPARE(spravy->Texty(), QStringList{"Prísun bol vložený."});
         QCOMPARE(Zviera("000000000556", "Farma_ID, Pohlavie, PL1"), QStringLiteral("1|2|SS"));
+    }
+
+    void poslednemuCisluSaDalsieNenavrhuje()
+    {
+        Zvol("00");
+        Vypln(TPolia{{"cislo", "999999999999"}, {"farma", "C33333"}, {"pohlavie", "2"}, {"pl1", "SS"}, {"pk1", "100"}});
+        Uloz();
+        QCOMPARE(spravy->Texty(), QStringList{"Prísun bol vložený."});
+        QCOMPARE(okno->DBEditZvieraCislo->text(), QString());
     }
 
     void chybaRegistraNenechaPohyb()
