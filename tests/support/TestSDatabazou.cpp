@@ -21,6 +21,9 @@ void TTestSDatabazou::ZacniTest()
 void TTestSDatabazou::SkonciTest()
 {
     const QStringList necakane = spravy->Necakane;
+    // An answer left over means a question the test waited for never came.
+    const qsizetype nepouzite = spravy->Odpovede.size() + spravy->Subory.size();
     spravy.reset();
     QVERIFY2(necakane.isEmpty(), qPrintable(necakane.join(QStringLiteral(" | "))));
+    QVERIFY2(nepouzite == 0, "answers prepared for questions or file dialogs that never came");
 }
