@@ -6,6 +6,8 @@
 
 #include "DMHlavny.h"
 #include "UIni.h"
+#include "USpravy.h"
+#include "USql.h"
 #include "UTitulky.h"
 
 TFormUvodny::TFormUvodny(TDataModuleHlavny &dm, const QString &cestaIni, QWidget *parent)
@@ -53,7 +55,14 @@ void TFormUvodny::showEvent(QShowEvent *event)
 
 void TFormUvodny::FormShow()
 {
-    LabelTitul->setText(TitulUvodu(TypZvInstalacie(m_dm)));
+    // A failed read leaves the marked title, as a missing row does.
+    QString typZv;
+    try {
+        typZv = TypZvInstalacie(m_dm);
+    } catch (const TChybaSql &chyba) {
+        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+    }
+    LabelTitul->setText(TitulUvodu(typZv));
     const TVerziaProgramu verzia = NacitajVerziuSHlasenim(m_cestaIni);
     LabelVerzia->setText(QStringLiteral("verzia ") + verzia.Verzia + QStringLiteral(",  ") + verzia.DatumVerzie);
 }

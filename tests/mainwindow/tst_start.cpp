@@ -90,6 +90,25 @@ private slots:
         ZatvorBezZalohy(*hlavny);
     }
 
+    // The splash and the main window both read the installation's parameters;
+    // a failed read is reported and leaves the marked titles.
+    void chybaParametrovInstalacie()
+    {
+        TestDB::Vykonaj(db(), "ALTER TABLE irpar RENAME TO irparOdlozene");
+        {
+            TFormUvodny uvodne(*dm, ZapisIni({}));
+            uvodne.show();
+            QCOMPARE(uvodne.LabelTitul->text(), QStringLiteral("Register *HD* na farme"));
+        }
+        auto hlavny = ZobrazHlavne();
+        TestDB::Vykonaj(db(), "ALTER TABLE irparOdlozene RENAME TO irpar");
+        QCOMPARE(spravy->Zaznam.size(), 2);
+        for (const TSprava &sprava : spravy->Zaznam)
+            QVERIFY2(sprava.Text.startsWith("Chyba: ") && sprava.Text.contains("irpar", Qt::CaseInsensitive),
+                     qPrintable(sprava.Text));
+        ZatvorBezZalohy(*hlavny);
+    }
+
     void verziaZIni_data()
     {
         QTest::addColumn<QByteArray>("ini");
