@@ -307,12 +307,13 @@ void TFormNaseFarmy::BitBtnUlozClick()
         TTransakcia transakcia(m_dm.ADOConnectionVuradeDE());
         m_dm.ADOCommandPom.CommandText = sql;
         m_dm.ADOCommandPom.Execute();
-        UkazSpravu(QStringLiteral("Zmeny boli uložené."), windowTitle(), TIkona::Informacia);
         transakcia.Commit();
     } catch (const TChybaSql &chyba) {
         UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
         return;
     }
+    // Confirmed once the change is committed, not while it could still fail.
+    UkazSpravu(QStringLiteral("Zmeny boli uložené."), windowTitle(), TIkona::Informacia);
     DBNavigatorNFarmy->Otvor();
     // The main window shows the current farm's name and hands it to the
     // other windows: a renamed current farm is renamed there too.
