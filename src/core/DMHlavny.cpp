@@ -3,9 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QSqlError>
-#include <QSqlRecord>
 
 #include "UIni.h"
+#include "UNastrojeDB.h"
 #include "USpolocne.h"
 #include "USukromnyServer.h"
 
@@ -17,12 +17,8 @@ const char *const sqlTabuliekStartu =
     "SELECT 1 FROM pohyby, kodudal, RegZv, pohybymax, FarlLic, vlastnik, cpohl, tabstat, "
     "plemena, podkrvi, linie, Farmy, hlaszmien, pohyby10por01 LIMIT 0";
 
-// The program's statements rely on this session mode whatever the server's
-// own default: strict (bad data is an error, never a silent truncation) and
-// backslash escapes in string literals.
-const char *const sqlRezimRelacie =
-    "SET SESSION sql_mode='STRICT_TRANS_TABLES,STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
-    "NO_ENGINE_SUBSTITUTION'";
+// The program's statements rely on this session mode whatever the server's own default.
+const QString sqlRezimRelacie = QStringLiteral("SET SESSION sql_mode='%1'").arg(QLatin1String(RezimSql));
 
 } // namespace
 
@@ -97,7 +93,7 @@ void TDataModuleHlavny::Pripoj()
     if (!db.open())
         throw TChybaPripojenia(TextChyby(db.lastError()));
     QSqlQuery rezim(db);
-    if (!rezim.exec(QString::fromLatin1(sqlRezimRelacie)))
+    if (!rezim.exec(sqlRezimRelacie))
         throw TChybaPripojenia(TextChyby(rezim.lastError()));
 }
 

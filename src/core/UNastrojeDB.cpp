@@ -22,7 +22,7 @@ int SpustiProgram(const QString &program, const QStringList &argumenty, const QS
     if (!proces.waitForStarted())
         return -1;
     while (!proces.waitForFinished(0)) {
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         QThread::msleep(50);
     }
     if (proces.exitStatus() != QProcess::NormalExit)
@@ -34,16 +34,16 @@ TVolbyKlienta::TVolbyKlienta(TDataModuleHlavny &dm)
     : m_subor(std::make_unique<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("vuradede-klient-XXXXXX.cnf"))))
 {
     const TNastavenia &n = dm.Nastavenia();
-    QByteArray text = "[client]\nuser=\"" + dm.ADOConnectionVuradeDE().userName().toUtf8() + "\"\npassword=\"" +
-                      dm.ADOConnectionVuradeDE().password().toUtf8() + "\"\n";
+    QByteArray text = "[client]\nuser=" + HodnotaVolby(dm.ADOConnectionVuradeDE().userName()).toUtf8() +
+                      "\npassword=" + HodnotaVolby(dm.ADOConnectionVuradeDE().password()).toUtf8() + '\n';
     if (n.Pripojenie == TNastavenia::Sposob::Server && !n.Server.isEmpty() && n.Socket.isEmpty()) {
-        text += "host=\"" + n.Server.toUtf8() + "\"\nport=" + QByteArray::number(n.Port) + '\n';
+        text += "host=" + HodnotaVolby(n.Server).toUtf8() + "\nport=" + QByteArray::number(n.Port) + '\n';
     } else {
         // The private server, a local socket, or an ODBC source: the server
         // itself tells where it listens.
         QSqlQuery dotaz(dm.ADOConnectionVuradeDE());
         if (dotaz.exec(QStringLiteral("SELECT @@socket")) && dotaz.next())
-            text += "socket=\"" + dotaz.value(0).toString().toUtf8() + "\"\n";
+            text += "socket=" + HodnotaVolby(dotaz.value(0).toString()).toUtf8() + '\n';
     }
     if (m_subor->open()) {
         m_subor->write(text);
@@ -56,14 +56,29 @@ QString TVolbyKlienta::Argument() const
     return QStringLiteral("--defaults-extra-file=") + m_subor->fileName();
 }
 
-QString NastrojZalohy()
+QString NajdiProgram(const QStringList &mena)
 {
-    const QString cesta = QStandardPaths::findExecutable(QStringLiteral("mariadb-dump"));
-    return cesta.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("mysqldump")) : cesta;
+    static const QStringList priecinkySbin = {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin"),
+                                              QStringLiteral("/sbin"), QStringLiteral("/usr/libexec"),
+                                              QStringLiteral("/usr/local/mysql/bin")};
+    for (const QString &meno : mena) {
+        QString cesta = QStandardPaths::findExecutable(meno);
+        if (cesta.isEmpty())
+            cesta = QStandardPaths::findExecutable(meno, priecinkySbin);
+        if (!cesta.isEmpty())
+            return cesta;
+    }
+    return {};
 }
 
-QString NastrojKlienta()
+QString NastrojZalohy()
 {
-    const QString cesta = QStandardPaths::findExecutable(QStringLiteral("mariadb"));
-    return cesta.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("mysql")) : cesta;
+    return NajdiProgram({QStringLiteral("mariadb-dump"), QStringLiteral("mysqldump")});
+}
+
+QString HodnotaVolby(const QString &text)
+{
+    QString v = text;
+    v.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    return QLatin1Char('"') + v + QLatin1Char('"');
 }

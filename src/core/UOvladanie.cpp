@@ -7,8 +7,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "USpolocne.h"
 
@@ -92,8 +92,9 @@ public:
         if (okno->property(vObsluhe).toBool())
             return false;
         okno->setProperty(vObsluhe, true);
+        // A handler that throws must not leave every exit of the window switched off.
+        const auto koniec = qScopeGuard([okno] { okno->setProperty(vObsluhe, false); });
         m_obsluha();
-        okno->setProperty(vObsluhe, false);
         return false;
     }
 

@@ -18,26 +18,11 @@
 #include <unistd.h>
 
 #include "UNastavenia.h"
+#include "UNastrojeDB.h"
 
 Q_LOGGING_CATEGORY(logServer, "vuradede.server")
 
 namespace {
-
-const QStringList priecinkySbin = {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/local/sbin"),
-                                   QStringLiteral("/sbin"), QStringLiteral("/usr/libexec"),
-                                   QStringLiteral("/usr/local/mysql/bin")};
-
-QString NajdiProgram(const QStringList &mena)
-{
-    for (const QString &meno : mena) {
-        QString cesta = QStandardPaths::findExecutable(meno);
-        if (cesta.isEmpty())
-            cesta = QStandardPaths::findExecutable(meno, priecinkySbin);
-        if (!cesta.isEmpty())
-            return cesta;
-    }
-    return {};
-}
 
 QString PotrebnyProgram(const QStringList &mena, const QString &balik)
 {
@@ -71,14 +56,6 @@ bool ProcesZije(qint64 pid)
     return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) == 0;
 }
 
-// An option value in double quotes, so that blanks and '#' stay in the value.
-QString Hodnota(const QString &text)
-{
-    QString v = text;
-    v.replace(QLatin1Char('\\'), QStringLiteral("\\\\")).replace(QLatin1Char('"'), QStringLiteral("\\\""));
-    return QLatin1Char('"') + v + QLatin1Char('"');
-}
-
 void ZapisSubor(const QString &cesta, const QByteArray &obsah, QFileDevice::Permissions prava)
 {
     QFile f(cesta);
@@ -91,6 +68,17 @@ void ZapisSubor(const QString &cesta, const QByteArray &obsah, QFileDevice::Perm
 QString VystupProcesu(QProcess &proces)
 {
     return QString::fromLocal8Bit(proces.readAllStandardOutput()).trimmed();
+}
+
+// Runs a tool of the server to its end; what it printed is the detail of the
+// error when it fails.
+void SpustiNastroj(QProcess &proces, const QString &program, const QStringList &argumenty, int ms,
+                   const QString &chyba)
+{
+    proces.setProcessChannelMode(QProcess::MergedChannels);
+    proces.start(program, argumenty);
+    if (!proces.waitForFinished(ms) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0)
+        throw TChybaServera(chyba + QLatin1Char('\n') + VystupProcesu(proces));
 }
 
 } // namespace
@@ -129,20 +117,23 @@ void TSukromnyServer::ZapisNastavenia() const
 {
     QByteArray server = "[mysqld]\n";
     const auto volba = [&server](const char *meno, const QString &hodnota) {
-        server += meno + QByteArray("=") + Hodnota(hodnota).toUtf8() + '\n';
+        server += meno + QByteArray("=") + HodnotaVolby(hodnota).toUtf8() + '\n';
     };
     volba("datadir", Cesta(QStringLiteral("data")));
     volba("socket", m_socket);
     volba("pid-file", Cesta(QStringLiteral("mariadb.pid")));
     volba("log-error", CestaLogu());
+    // Temporary tables stay in the server's own folder: a server starting up
+    // clears the leftovers of its temporary folder, so a shared /tmp would let
+    // another server delete the files of a running query.
+    volba("tmpdir", Cesta(QStringLiteral("tmp")));
     server += "skip-networking\n"
               "skip-name-resolve\n"
               "lower_case_table_names=1\n"
               "character-set-server=utf8mb4\n"
               "collation-server=utf8mb4_slovak_ci\n"
               "default-storage-engine=InnoDB\n"
-              "sql_mode=STRICT_TRANS_TABLES,STRICT_ALL_TABLES,ERROR_FOR_DIVISION_BY_ZERO,"
-              "NO_ENGINE_SUBSTITUTION\n";
+              "sql_mode=" + QByteArray(RezimSql) + '\n';
     if (::geteuid() == 0)
         server += "user=root\n";
     ZapisSubor(Cesta(QStringLiteral("my.cnf")), server, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
@@ -150,7 +141,7 @@ void TSukromnyServer::ZapisNastavenia() const
     // The password travels in this file, never on a command line.
     QByteArray klient = "[client]\n";
     klient += "user=" + Pouzivatel.toUtf8() + "\npassword=" + Heslo.toUtf8() + "\nsocket=" +
-              Hodnota(m_socket).toUtf8() + '\n';
+              HodnotaVolby(m_socket).toUtf8() + '\n';
     ZapisSubor(Cesta(QStringLiteral("klient.cnf")), klient, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
@@ -173,7 +164,7 @@ void TSukromnyServer::Spusti()
 {
     m_mariadbd = PotrebnyProgram({QStringLiteral("mariadbd"), QStringLiteral("mysqld")},
                                  QStringLiteral("mariadb-server"));
-    if (!QDir().mkpath(m_zaklad))
+    if (!QDir().mkpath(m_zaklad) || !QDir().mkpath(Cesta(QStringLiteral("tmp"))))
         throw TChybaServera(QStringLiteral("Nepodarilo sa vytvoriť adresár databázy %1.").arg(m_zaklad));
     ZapisNastavenia();
 
@@ -220,8 +211,6 @@ void TSukromnyServer::Instaluj()
 
     const QString instalator = PotrebnyProgram(
         {QStringLiteral("mariadb-install-db"), QStringLiteral("mysql_install_db")}, QStringLiteral("mariadb-server"));
-    QProcess proces;
-    proces.setProcessChannelMode(QProcess::MergedChannels);
     // The installer is a shell script that breaks paths with blanks apart: it
     // gets the settings it needs as arguments instead of the option file, and
     // reaches the data directory through a link whose path has no blanks.
@@ -230,16 +219,15 @@ void TSukromnyServer::Instaluj()
     if (!odkazy.isValid() || !QFile::link(data.path(), odkazNaData))
         throw TChybaServera(QStringLiteral("Nepodarilo sa pripraviť inštaláciu databázy v %1.").arg(QDir::tempPath()));
     QStringList argumenty{QStringLiteral("--no-defaults"), QStringLiteral("--datadir=") + odkazNaData,
+                          QStringLiteral("--tmpdir=") + odkazy.path(),
                           QStringLiteral("--auth-root-authentication-method=normal"),
                           QStringLiteral("--skip-test-db"), QStringLiteral("--lower-case-table-names=1"),
                           QStringLiteral("--character-set-server=utf8mb4"),
                           QStringLiteral("--collation-server=utf8mb4_slovak_ci")};
     if (::geteuid() == 0)
         argumenty << QStringLiteral("--user=root");
-    proces.start(instalator, argumenty);
-    if (!proces.waitForFinished(180000) || proces.exitStatus() != QProcess::NormalExit || proces.exitCode() != 0)
-        throw TChybaServera(QStringLiteral("Nepodarilo sa vytvoriť databázu servera MariaDB.\n") +
-                            VystupProcesu(proces));
+    QProcess proces;
+    SpustiNastroj(proces, instalator, argumenty, 180000, QStringLiteral("Nepodarilo sa vytvoriť databázu servera MariaDB."));
 
     ZapisSubor(Cesta(QStringLiteral("prvy-start.sql")),
                "ALTER USER 'root'@'localhost' IDENTIFIED BY '" + Heslo.toUtf8() + "';\n"
@@ -258,14 +246,10 @@ void TSukromnyServer::NacitajSkripty()
         throw TChybaServera(QStringLiteral("Nenašiel som inštalačné skripty databázy v %1.").arg(m_skripty));
     for (const QFileInfo &skript : skripty) {
         QProcess proces;
-        proces.setProcessChannelMode(QProcess::MergedChannels);
         proces.setStandardInputFile(skript.absoluteFilePath());
-        proces.start(klient, {QStringLiteral("--defaults-extra-file=") + Cesta(QStringLiteral("klient.cnf")),
-                              NazovDatabazy});
-        if (!proces.waitForFinished(300000) || proces.exitStatus() != QProcess::NormalExit ||
-            proces.exitCode() != 0)
-            throw TChybaServera(QStringLiteral("Inštalačný skript %1 sa nepodarilo načítať.\n%2")
-                                    .arg(skript.fileName(), VystupProcesu(proces)));
+        SpustiNastroj(proces, klient,
+                      {QStringLiteral("--defaults-extra-file=") + Cesta(QStringLiteral("klient.cnf")), NazovDatabazy},
+                      300000, QStringLiteral("Inštalačný skript %1 sa nepodarilo načítať.").arg(skript.fileName()));
     }
 }
 
@@ -302,7 +286,8 @@ void TSukromnyServer::Zastav()
 
 void TSukromnyServer::ZastavBeziaci()
 {
-    const qint64 pid = BeziaciProces() ? BeziaciProces() : m_pid;
+    const qint64 beziaci = BeziaciProces();
+    const qint64 pid = beziaci ? beziaci : m_pid;
     if (!ProcesZije(pid))
         return;
     if (const QString admin = NajdiProgram({QStringLiteral("mariadb-admin"), QStringLiteral("mysqladmin")});

@@ -1,6 +1,5 @@
 #include "UTitulky.h"
 
-#include <QSqlRecord>
 
 #include "DMHlavny.h"
 

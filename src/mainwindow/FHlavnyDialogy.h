@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "FCiselniky.h"
 #include "FHlavny.h"
 #include "FMajitelia.h"

@@ -66,6 +66,7 @@ private slots:
             QCOMPARE(Dotaz(server, "SELECT @@lower_case_table_names").toInt(), 1);
             QCOMPARE(Dotaz(server, "SELECT @@collation_server").toString(), QStringLiteral("utf8mb4_slovak_ci"));
             QCOMPARE(Dotaz(server, "SELECT @@skip_networking").toInt(), 1);
+            QCOMPARE(Dotaz(server, "SELECT @@tmpdir").toString(), zaklad + "/tmp");  // not shared with other servers
             // A new installation has its parameters row: plain titles, no current farm yet.
             QCOMPARE(Dotaz(server, "SELECT CONCAT(COUNT(*), '|', MAX(Typ_Zv), '|', IFNULL(MAX(CisFarmy), '-')) FROM irpar")
                          .toString(),
