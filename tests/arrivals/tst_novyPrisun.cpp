@@ -19,43 +19,32 @@
 #include "FNovyPrisun.h"
 #include "SkriptovaneSpravy.h"
 #include "TestDB.h"
+#include "TestSDatabazou.h"
+#include "ZaznamHlavneho.h"
 #include "UOvladaceDB.h"
 #include "USpolocne.h"
 
 namespace {
 
-// The main window as the arrival window sees it: farm A10001 current.
-class THlavnyStandIn final : public TSpolocneUdaje
-{
-public:
-    THlavnyStandIn()
-    {
-        AktFarmaID = 1;
-        AktCisFarmy = QStringLiteral("A10001");
-        AktNazovFarmy = QStringLiteral("PD Dolný Háj");
-    }
-    void UlozAktFarmu() override {}
-    void ZobrazAktFarmu() override {}
-    void SkryPohlady() override {}
-    void NastavPriradenieMajitela() override {}
-    void NacitajStrom() override { ++Stromy; }
-    int Stromy = 0;
-};
-
 using TPolia = QMap<QString, QString>;
 
 } // namespace
 
-class TestNovyPrisun : public QObject
+class TestNovyPrisun : public TTestSDatabazou
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TDataModuleHlavny> dm;
-    THlavnyStandIn hlavny;
+    TZaznamHlavneho hlavny;
     std::unique_ptr<TFormNovyPrisun> okno;
-    std::unique_ptr<TSkriptovaneSpravy> spravy;
-    QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
+
+    // Farm A10001 current, as the main window hands it to the arrival window.
+    void AktualnaFarmaA()
+    {
+        hlavny.AktFarmaID = 1;
+        hlavny.AktCisFarmy = QStringLiteral("A10001");
+        hlavny.AktNazovFarmy = QStringLiteral("PD Dolný Háj");
+    }
 
     // Chooses the event by its code and leaves the combo.
     void Zvol(const QString &kod)
@@ -121,15 +110,14 @@ private:
 private slots:
     void initTestCase()
     {
-        TestDB::PripravAplikaciu();
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+        PripravDatabazu();
+        AktualnaFarmaA();
         dm->NastavSpolocne(&hlavny);
         okno = std::make_unique<TFormNovyPrisun>(*dm, hlavny);
     }
     void init()
     {
-        TestDB::Obnov(db());
-        spravy = std::make_unique<TSkriptovaneSpravy>();
+        ZacniTest();
         okno->FarmaID = 1;
         // The window stays shown from test to test; each test starts as a new showing does.
         if (okno->isVisible())
@@ -140,11 +128,7 @@ private slots:
         okno->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(okno.get()));
     }
-    void cleanup()
-    {
-        QVERIFY2(spravy->Necakane.isEmpty(), qPrintable(spravy->Necakane.join(" | ")));
-        spravy.reset();
-    }
+    void cleanup() { SkonciTest(); }
     void cleanupTestCase()
     {
         okno.reset();
@@ -171,9 +155,9 @@ private slots:
 
     void zatvorenieObnoviStrom()
     {
-        const int predtym = hlavny.Stromy;
+        hlavny.Volania.clear();
         okno->finished(QDialog::Rejected);  // what closing the modal window emits
-        QCOMPARE(hlavny.Stromy, predtym + 1);
+        QCOMPARE(hlavny.Volania, QStringList{"NacitajStrom"});
     }
 
     void ovladacePodlaUdalosti_data()
@@ -786,10 +770,7 @@ private slots:
         QFETCH(QString, cislo);
         QFETCH(QString, pohyb);
         QFETCH(QString, zviera);
-        const auto obnov = qScopeGuard([this] {
-            hlavny.AktFarmaID = 1;
-            hlavny.AktCisFarmy = QStringLiteral("A10001");
-        });
+        const auto obnov = qScopeGuard([this] { AktualnaFarmaA(); });
         if (farma == 2) {
             hlavny.AktFarmaID = 2;
             hlavny.AktCisFarmy = QStringLiteral("B20002");
