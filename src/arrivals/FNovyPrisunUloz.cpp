@@ -350,7 +350,6 @@ void TFormNovyPrisun::BitBtnUlozClick()
         TTransakcia transakcia(m_dm.ADOConnectionVuradeDE());
         const QString rusenie = AktKod == QLatin1String("97") ? QStringLiteral("X") : QString();
         m_dm.ADOCommandPrisun.CommandText = PrikazPohybu(rusenie);
-        const QString potvrdenie = QStringLiteral("Prísun bol vložený.");
         const bool et = AktSkupina == QLatin1String("4");
         const bool import = AktSkupina == QLatin1String("3");
         QString prikazRegistra;
@@ -370,12 +369,13 @@ void TFormNovyPrisun::BitBtnUlozClick()
             m_dm.ADOCommandRegZv.CommandText = PrikazUzitZam(z.UzitZam, z.MaStat, z.MaJCNARV);
             m_dm.ADOCommandRegZv.Execute();
         }
-        UkazSpravu(potvrdenie, QString(), TIkona::Informacia);
         transakcia.Commit();
     } catch (const TChybaSql &c) {
         chyba(c);
         return;
     }
+    // Confirmed once committed: a failing commit must not follow a "saved".
+    UkazSpravu(QStringLiteral("Prísun bol vložený."), QString(), TIkona::Informacia);
     // The arrival is saved; a failed refresh only leaves the list as it was.
     try {
         OtvorPrisuny();
