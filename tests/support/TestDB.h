@@ -26,6 +26,7 @@ void Obnov(const QSqlDatabase &db);
 // Runs a statement and fails the running test with the server's message when it fails.
 void Vykonaj(const QSqlDatabase &db, const QString &sql);
 // The first column of the first row; an invalid QVariant when there is none.
+// A query that fails fails the running test.
 QVariant Hodnota(const QSqlDatabase &db, const QString &sql);
 
 } // namespace TestDB
