@@ -76,12 +76,22 @@ std::function<void()> SChybou(std::function<void()> obsluha)
         try {
             obsluha();
         } catch (const TChybaSql &chyba) {
-            UkazSpravu(QStringLiteral("Chyba: ") + chyba.Text(), QStringLiteral("Prísun"), TIkona::Chyba);
+            ChybaDatabazyPrisunu(chyba);
         }
     };
 }
 
 } // namespace
+
+void ChybovyBoxPrisunu(const QString &text)
+{
+    UkazSpravu(text, QStringLiteral("Prísun"), TIkona::Chyba);
+}
+
+void ChybaDatabazyPrisunu(const TChybaSql &chyba)
+{
+    ChybovyBoxPrisunu(QStringLiteral("Chyba: ") + chyba.Text());
+}
 
 TFormNovyPrisun::TFormNovyPrisun(TDataModuleHlavny &dm, TSpolocneUdaje &hlavny, QWidget *parent)
     : QDialog(parent), FormSFarmy(dm, this), m_dm(dm), m_hlavny(hlavny)
@@ -329,7 +339,7 @@ void TFormNovyPrisun::FormShow()
         OtvorZoznamy();
         OtvorPrisuny();
     } catch (const TChybaSql &chyba) {
-        UkazSpravu(QStringLiteral("Chyba: ") + chyba.Text(), QStringLiteral("Prísun"), TIkona::Chyba);
+        ChybaDatabazyPrisunu(chyba);
     }
     GroupBoxPrisuny->setEnabled(false);  // the list is for viewing only
     VycistiFormular();
@@ -460,13 +470,12 @@ void TFormNovyPrisun::DBLookupComboBoxUdalostExit()
     AktKod = zvolena ? zvolena->Kod : QString();
     const TUdalost *udalost = zvolena ? NajdiUdalost(AktKod) : nullptr;
     if (!udalost) {
-        UkazSpravu(QStringLiteral("Nekorektne uvedený kód udalosti !"), QStringLiteral("Prísun"), TIkona::Chyba);
+        ChybovyBoxPrisunu(QStringLiteral("Nekorektne uvedený kód udalosti !"));
         DBLookupComboBoxUdalost->setFocus();
         return;
     }
     if (JeKodBitunku(AktKod) && !m_hlavny.AktCisFarmy.startsWith(QLatin1Char('B'))) {
-        UkazSpravu(QStringLiteral("Kód udalosti 65 a 66 sa môže použiť len pre bitúnok!"), QStringLiteral("Prísun"),
-                   TIkona::Chyba);
+        ChybovyBoxPrisunu(QStringLiteral("Kód udalosti 65 a 66 sa môže použiť len pre bitúnok!"));
         DBLookupComboBoxUdalost->setFocus();
     }
     AktSkupina = udalost->PreEdit;

@@ -19,10 +19,16 @@ class QSqlQueryModel;
 class QStatusBar;
 class QTableView;
 class QToolButton;
+class TChybaSql;
 class TDataModuleHlavny;
 class TLookupCombo;
 class TRadioHodnoty;
 class TSpolocneUdaje;
+
+// The arrival window's error box; a database failure reads "Chyba: " and the
+// server's message.
+void ChybovyBoxPrisunu(const QString &text);
+void ChybaDatabazyPrisunu(const TChybaSql &chyba);
 
 // A new arrival of one animal on the current farm: a birth, a purchase, an
 // import, a cancelled departure or an event on a cow already on the farm.

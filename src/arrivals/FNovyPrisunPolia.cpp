@@ -16,14 +16,8 @@
 
 namespace {
 
-const QString titulokChyby = QStringLiteral("Prísun");
 const QString textVekMatky = QStringLiteral("Vek matky je menší ako 18 mesiacov.");
 const int NajvacsiRegisterOtca = 32767;
-
-void ChybovyBox(const QString &text)
-{
-    UkazSpravu(text, titulokChyby, TIkona::Chyba);
-}
 
 void Sprava(const QString &text)
 {
@@ -53,16 +47,6 @@ QString TextPodielu(const QVariant &hodnota)
     return hodnota.isNull() ? QString() : FormatujCislo(hodnota.toDouble(), FormatSQL);
 }
 
-bool JeUzitZam(const QString &uzitZam)
-{
-    return uzitZam == QLatin1String("1") || uzitZam == QLatin1String("2");
-}
-
-bool JeSkupina(const QString &skupina, const char *skupiny)
-{
-    return skupina.size() == 1 && QByteArray(skupiny).contains(skupina.at(0).toLatin1());
-}
-
 } // namespace
 
 QString TFormNovyPrisun::NacitajCisloFarmy(const QVariant &farmaId)
@@ -75,7 +59,7 @@ QString TFormNovyPrisun::NacitajCisloFarmy(const QVariant &farmaId)
 void TFormNovyPrisun::DBEditZvieraCisloExit()
 {
     if (!JeKladneCislo(DBEditZvieraCislo->text())) {
-        ChybovyBox(QStringLiteral("Nekorektne uvedené číslo NARV !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nekorektne uvedené číslo NARV !"));
         return;
     }
     DoplnNuly(DBEditZvieraCislo);
@@ -222,7 +206,7 @@ void TFormNovyPrisun::PrevezmiZRegistra()
     if (Otazka(QStringLiteral("Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? ")))
         DBRadioGroupPohlavie->NastavHodnotu(pozadovane);
     else
-        ChybovyBox(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
 }
 
 void TFormNovyPrisun::OznamVekMatky(const QString &text)
@@ -250,7 +234,7 @@ void TFormNovyPrisun::DateTimePickerDatumNarodeniaExit()
                              QString::number(CeleDni(QDate::currentDate(), DateTimePickerDatumPrisunu->date())));
     }
     if (DateTimePickerDatumNarodenia->date() > DateTimePickerDatumPrisunu->date()) {
-        ChybovyBox(QStringLiteral("Dátum narodenia je väčší ako dátum prísunu!"));
+        ChybovyBoxPrisunu(QStringLiteral("Dátum narodenia je väčší ako dátum prísunu!"));
         if (AktSkupina != QLatin1String("6"))
             DateTimePickerDatumNarodenia->setFocus();
     }
@@ -267,10 +251,10 @@ void TFormNovyPrisun::DBEditFarmaPrisunuExit()
     case TOznacenieFarmy::Spravne:
         return;
     case TOznacenieFarmy::KratkeOznacenie:
-        ChybovyBox(QStringLiteral("Nesprávne označenie farmy. Má mať 6 znakov !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nesprávne označenie farmy. Má mať 6 znakov !"));
         break;
     case TOznacenieFarmy::Nekorektne:
-        ChybovyBox(QStringLiteral("Nekorektne uvedené označenie farmy !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nekorektne uvedené označenie farmy !"));
         break;
     }
     DBEditFarmaPrisunu->setFocus();
@@ -291,7 +275,7 @@ void TFormNovyPrisun::NastavZvStat()
         return;
     const QString stat = DBLookupComboBoxStatPrisunu->Kluc();
     if (stat.isEmpty() || stat == m_hlavny.DomaciStat) {
-        ChybovyBox(QStringLiteral("Nie je zadaný štát prísunu pri importe alebo je nesprávny !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nie je zadaný štát prísunu pri importe alebo je nesprávny !"));
         DBLookupComboBoxStatPrisunu->setFocus();
         return;
     }
@@ -321,7 +305,7 @@ void TFormNovyPrisun::DBEditMatkaCisloExit()
                 DBEditMatkaCislo->setFocus();
         }
         if (vRegistri && pohlavie == m_hlavny.KodSamec) {
-            ChybovyBox(QStringLiteral("Zviera uvedené ako matka je samec !"));
+            ChybovyBoxPrisunu(QStringLiteral("Zviera uvedené ako matka je samec !"));
             DBEditMatkaCislo->setFocus();
         }
         MatkaVRegistri = vRegistri;
@@ -341,7 +325,7 @@ void TFormNovyPrisun::DBEditDonorkaCisloExit()
         DBLookupComboBoxDonorkaStat->NastavKluc(m_hlavny.DomaciStat);
     DonorkaNaFarme = m_dm.NajdiZviera(DBLookupComboBoxDonorkaStat->Kluc(), cislo);
     if (DonorkaNaFarme && m_dm.Zviera(QStringLiteral("pohlavie")).toString() == m_hlavny.KodSamec) {
-        ChybovyBox(QStringLiteral("Zviera uvedené ako donorka je samec !"));
+        ChybovyBoxPrisunu(QStringLiteral("Zviera uvedené ako donorka je samec !"));
         DBEditDonorkaCislo->setFocus();
     }
 }
@@ -358,7 +342,7 @@ void TFormNovyPrisun::EditOtecRegisterExit()
     const QString text = EditOtecRegister->text().trimmed();
     // The register keeps the number in a small integer column.
     if (!JeKladneCislo(text) || text.toInt() > NajvacsiRegisterOtca) {
-        ChybovyBox(QStringLiteral("Nekorektne uvedené číslo NARV !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nekorektne uvedené číslo NARV !"));
         return;
     }
     if (text.size() < 3)
@@ -414,7 +398,7 @@ void TFormNovyPrisun::DBRadioGroupUzitZamClick()
 {
     if (JeUzitZam(DBRadioGroupUzitZam->Hodnota()) && JeSkupina(AktSkupina, "14") &&
         (DBEditMatkaCislo->text().isEmpty() || !MatkaVRegistri)) {
-        ChybovyBox(QStringLiteral("Nie je matka. Zmením úžitkové zameranie na nezadané !"));
+        ChybovyBoxPrisunu(QStringLiteral("Nie je matka. Zmením úžitkové zameranie na nezadané !"));
         DBRadioGroupUzitZam->NastavHodnotu(QStringLiteral("0"));
     }
 }

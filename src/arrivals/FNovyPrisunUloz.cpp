@@ -13,20 +13,13 @@
 
 namespace {
 
-const QString titulokChyby = QStringLiteral("Prísun");
-
-// A text value between the statement's own quotes, as the pieces write it.
-QString T(const QString &hodnota)
-{
-    return SqlEsc(hodnota);
-}
 
 // Text values, each as the statements write them: "   '" + value + "', ".
 QString Texty(std::initializer_list<QString> hodnoty)
 {
     QString sql;
     for (const QString &hodnota : hodnoty)
-        sql += "   '" + T(hodnota) + "', ";
+        sql += "   '" + SqlEsc(hodnota) + "', ";
     return sql;
 }
 
@@ -45,16 +38,6 @@ QString Podiel(double podiel)
 QString Datum(const QDate &datum)
 {
     return QLatin1Char('\'') + FormatujDatum(datum, FormatSQL) + QLatin1Char('\'');
-}
-
-bool JeUzitZam(const QString &uzitZam)
-{
-    return uzitZam == QLatin1String("1") || uzitZam == QLatin1String("2");
-}
-
-bool JeSkupina(const QString &skupina, const char *skupiny)
-{
-    return skupina.size() == 1 && QByteArray(skupiny).contains(skupina.at(0).toLatin1());
 }
 
 std::array<QString *, 5> PolePlemien(TZviera &z)
@@ -81,16 +64,16 @@ std::array<double, 4> Podiely(const TZviera &z)
 // pieces in the movement and in the new register row.
 QString HodnotyPlemien(const TZviera &z)
 {
-    QString sql = "   '" + T(z.Pohlavie) + "', ";
+    QString sql = "   '" + SqlEsc(z.Pohlavie) + "', ";
     for (int i = 0; i < 4; ++i)
-        sql += "   '" + T(Plemena(z)[i]) + "', " + "   " + Podiel(Podiely(z)[i]) + ", ";
-    return sql + "   '" + T(z.PL5) + "', " + "   '" + T(z.KodFarby) + "', " + "   '" + T(z.KodPKrvi) + "', ";
+        sql += "   '" + SqlEsc(Plemena(z)[i]) + "', " + "   " + Podiel(Podiely(z)[i]) + ", ";
+    return sql + "   '" + SqlEsc(z.PL5) + "', " + "   '" + SqlEsc(z.KodFarby) + "', " + "   '" + SqlEsc(z.KodPKrvi) + "', ";
 }
 
 QString PrikazUzitZam(const QString &uzitZam, const QString &stat, const QString &cislo)
 {
-    return "UPDATE regzv SET    uzitzam = '" + T(uzitZam) + "' " + "WHERE zvstat = '" + T(stat) + "' AND " +
-           "   jcnarv = '" + T(cislo) + "'";
+    return "UPDATE regzv SET    uzitzam = '" + SqlEsc(uzitZam) + "' " + "WHERE zvstat = '" + SqlEsc(stat) + "' AND " +
+           "   jcnarv = '" + SqlEsc(cislo) + "'";
 }
 
 } // namespace
@@ -133,7 +116,7 @@ void TFormNovyPrisun::NacitajPrisun()
 
 bool TFormNovyPrisun::Odmietni(const QString &text, QWidget *fokus)
 {
-    UkazSpravu(text, titulokChyby, TIkona::Chyba);
+    ChybovyBoxPrisunu(text);
     if (fokus)
         fokus->setFocus();
     return false;
@@ -268,7 +251,7 @@ QString TFormNovyPrisun::PrikazPohybu(const QString &rusenie) const
         sql += "   " + Datum(z.DatNar) + ", ";
     sql += HodnotyPlemien(z);
     if (sUzitZam)
-        sql += "    '" + T(z.UzitZam) + "', ";
+        sql += "    '" + SqlEsc(z.UzitZam) + "', ";
     sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
     sql += "   " + N(z.OtRegister) + ", ";
     sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, rusenie});
@@ -295,7 +278,7 @@ QString TFormNovyPrisun::PrikazVlozeniaZvierata(bool et, bool import) const
         sql += "   " + Datum(z.DatNar) + ", ";
     sql += HodnotyPlemien(z);
     if (sUzitZam)
-        sql += "   '" + T(z.UzitZam) + "', ";
+        sql += "   '" + SqlEsc(z.UzitZam) + "', ";
     sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
     sql += "   " + N(z.OtRegister) + ", ";
     sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, QString(et ? "1" : "0")});
@@ -306,27 +289,27 @@ QString TFormNovyPrisun::PrikazObnoveniaZvierata(bool et, bool import) const
 {
     const TZviera &z = m_prisun.Zviera;
     QString sql = "UPDATE regzv SET    Farma_ID = " + N(FarmaID) + ", " + "   Vlastnik_id = " + N(z.Vlastnik_ID) + ", ";
-    sql += "   zvstat = '" + T(z.ZVStat) + "', " + "   jcnarv = '" + T(z.JCNARV) + "', " + "   luc = '" + T(z.LUC) +
-           "', " + "   puc = '" + T(z.PUC) + "', " + "   povzvstat = '" + T(z.PovZVStat) + "', " +
-           "   povjcnarv = '" + T(z.PovJCNARV) + "', ";
+    sql += "   zvstat = '" + SqlEsc(z.ZVStat) + "', " + "   jcnarv = '" + SqlEsc(z.JCNARV) + "', " + "   luc = '" + SqlEsc(z.LUC) +
+           "', " + "   puc = '" + SqlEsc(z.PUC) + "', " + "   povzvstat = '" + SqlEsc(z.PovZVStat) + "', " +
+           "   povjcnarv = '" + SqlEsc(z.PovJCNARV) + "', ";
     if (!JeKodBitunku(AktKod))
         sql += "   datnar = " + Datum(z.DatNar) + ", ";
     if (AktKod == QLatin1String("97") && m_prisun.POCisFarmy.startsWith(QLatin1Char('K')))
         sql += "   datuh = " + Datum(NulovyDatum) + ", ";
-    sql += "   pohlavie = '" + T(z.Pohlavie) + "', ";
+    sql += "   pohlavie = '" + SqlEsc(z.Pohlavie) + "', ";
     for (int i = 0; i < 4; ++i)
-        sql += QStringLiteral("   pl%1 = '").arg(i + 1) + T(Plemena(z)[i]) + "', " +
+        sql += QStringLiteral("   pl%1 = '").arg(i + 1) + SqlEsc(Plemena(z)[i]) + "', " +
                QStringLiteral("   pk%1 = ").arg(i + 1) + Podiel(Podiely(z)[i]) + ", ";
-    sql += "   pl5 = '" + T(z.PL5) + "', " + "   kodfarby = '" + T(z.KodFarby) + "', " + "   kodpkrvi = '" +
-           T(z.KodPKrvi) + "', ";
+    sql += "   pl5 = '" + SqlEsc(z.PL5) + "', " + "   kodfarby = '" + SqlEsc(z.KodFarby) + "', " + "   kodpkrvi = '" +
+           SqlEsc(z.KodPKrvi) + "', ";
     if (AktKod == QLatin1String("89") && JeUzitZam(z.UzitZam))
-        sql += "   uzitzam = '" + T(z.UzitZam) + "', ";
-    sql += "   otstat = '" + T(z.OtStat) + "', " + "   otjcnarv = '" + T(z.OtJCNARV) + "', " + "   otlinia = '" +
-           T(z.OtLinia) + "', " + "   otregister =  " + N(z.OtRegister) + ", ";
-    sql += "   mastat = '" + T(z.MaStat) + "', " + "   majcnarv = '" + T(z.MaJCNARV) + "', " + "   donorstat = '" +
-           T(z.DonorStat) + "', " + "   donorjcnarv = '" + T(z.DonorJCNARV) + "', ";
+        sql += "   uzitzam = '" + SqlEsc(z.UzitZam) + "', ";
+    sql += "   otstat = '" + SqlEsc(z.OtStat) + "', " + "   otjcnarv = '" + SqlEsc(z.OtJCNARV) + "', " + "   otlinia = '" +
+           SqlEsc(z.OtLinia) + "', " + "   otregister =  " + N(z.OtRegister) + ", ";
+    sql += "   mastat = '" + SqlEsc(z.MaStat) + "', " + "   majcnarv = '" + SqlEsc(z.MaJCNARV) + "', " + "   donorstat = '" +
+           SqlEsc(z.DonorStat) + "', " + "   donorjcnarv = '" + SqlEsc(z.DonorJCNARV) + "', ";
     sql += QStringLiteral("   ET = '") + (et ? "1" : "0") + "', " + "   Import = '" + (import ? "1" : "0") + "' " +
-           "WHERE zvstat = '" + T(z.ZVStat) + "' AND " + "   jcnarv = '" + T(z.JCNARV) + "'";
+           "WHERE zvstat = '" + SqlEsc(z.ZVStat) + "' AND " + "   jcnarv = '" + SqlEsc(z.JCNARV) + "'";
     return sql;
 }
 
@@ -334,15 +317,12 @@ void TFormNovyPrisun::BitBtnUlozClick()
 {
     OpustenyDatumPrisunu = false;
     OpustenyDatumNarodenia = false;
-    const auto chyba = [](const TChybaSql &c) {
-        UkazSpravu(QStringLiteral("Chyba: ") + c.Text(), titulokChyby, TIkona::Chyba);
-    };
     try {
         NacitajPrisun();
         if (!KontrolaPrisunu())
             return;
     } catch (const TChybaSql &c) {
-        chyba(c);
+        ChybaDatabazyPrisunu(c);
         return;
     }
     const TZviera &z = m_prisun.Zviera;
@@ -371,7 +351,7 @@ void TFormNovyPrisun::BitBtnUlozClick()
         }
         transakcia.Commit();
     } catch (const TChybaSql &c) {
-        chyba(c);
+        ChybaDatabazyPrisunu(c);
         return;
     }
     // Confirmed once committed: a failing commit must not follow a "saved".
@@ -380,7 +360,7 @@ void TFormNovyPrisun::BitBtnUlozClick()
     try {
         OtvorPrisuny();
     } catch (const TChybaSql &c) {
-        chyba(c);
+        ChybaDatabazyPrisunu(c);
     }
     const TPrisun ulozeny = m_prisun;
     VycistiZviera();

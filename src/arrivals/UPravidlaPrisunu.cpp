@@ -6,11 +6,6 @@
 
 namespace {
 
-bool JeSkupinaNarodenia(const QString &skupina)
-{
-    return skupina >= QLatin1String("1") && skupina <= QLatin1String("4");
-}
-
 QChar DruhyZnak(const QString &kod)
 {
     return kod.size() > 1 ? kod.at(1) : QChar();
@@ -31,7 +26,7 @@ bool JeKodBitunku(const QString &kod)
 TStavOvladacov NastavenieOvladacov(const QString &skupina, const QString &kod, bool jeMajitel)
 {
     TStavOvladacov stav;
-    if (JeSkupinaNarodenia(skupina)) {
+    if (JeSkupina(skupina, "1234")) {
         stav.Pohlavie = false;
         stav.PredvolenePohlavie = PohlaviePodlaKodu(kod);
     }
@@ -168,4 +163,14 @@ std::pair<QString, QString> RozsahSkladby(const QString &plemeno2, const QString
     if (plemeno2 > QLatin1String("0"))
         return {QStringLiteral("01"), QStringLiteral("04")};
     return {QStringLiteral("00"), QStringLiteral("00")};
+}
+
+bool JeUzitZam(const QString &uzitZam)
+{
+    return uzitZam == QLatin1String("1") || uzitZam == QLatin1String("2");
+}
+
+bool JeSkupina(const QString &skupina, const char *skupiny)
+{
+    return skupina.size() == 1 && QByteArray(skupiny).contains(skupina.at(0).toLatin1());
 }

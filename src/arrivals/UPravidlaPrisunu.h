@@ -88,3 +88,9 @@ std::pair<QString, QString> RozsahSkladby(const QString &plemeno2, const QString
 
 // A typed number made of digits only, not all zeros.
 bool JeKladneCislo(const QString &text);
+
+// Whether the edit group is one of the given ones ("14": group 1 or 4).
+bool JeSkupina(const QString &skupina, const char *skupiny);
+
+// Whether a production type is given ("1" dairy cow, "2" suckler cow).
+bool JeUzitZam(const QString &uzitZam);
