@@ -441,15 +441,6 @@ void TFormNovyPrisun::VycistiZviera()
     DonorkaNaFarme = false;
 }
 
-const TFormNovyPrisun::TUdalost *TFormNovyPrisun::NajdiUdalost(const QString &kod) const
-{
-    for (const TUdalost &u : m_udalosti) {
-        if (u.Kod.startsWith(kod))
-            return &u;
-    }
-    return nullptr;
-}
-
 const TFormNovyPrisun::TUdalost *TFormNovyPrisun::NajdiUdalost(int id) const
 {
     for (const TUdalost &u : m_udalosti) {
@@ -466,9 +457,8 @@ int TFormNovyPrisun::ZvolenaUdalost() const
 
 void TFormNovyPrisun::DBLookupComboBoxUdalostExit()
 {
-    const TUdalost *zvolena = NajdiUdalost(ZvolenaUdalost());
-    AktKod = zvolena ? zvolena->Kod : QString();
-    const TUdalost *udalost = zvolena ? NajdiUdalost(AktKod) : nullptr;
+    const TUdalost *udalost = NajdiUdalost(ZvolenaUdalost());
+    AktKod = udalost ? udalost->Kod : QString();
     if (!udalost) {
         ChybovyBoxPrisunu(QStringLiteral("Nekorektne uvedený kód udalosti !"));
         DBLookupComboBoxUdalost->setFocus();

@@ -157,16 +157,17 @@ private:
     void OtvorPrisuny();
     void ZobrazPocitadloDni();
     QString NacitajCisloFarmy(const QVariant &farmaId);
-    const TUdalost *NajdiUdalost(const QString &kod) const;
     const TUdalost *NajdiUdalost(int id) const;
     int ZvolenaUdalost() const;
     QString TitulokOkna() const;
     TPodielyKrvi PodielyKrvi() const;
-    void NastavPodiel(int n, double podiel);
     void PrevezmiZRegistra();
     std::optional<int> DniOdPoslednehoOtelenia(const QString &stat, const QString &cislo);
     void OznamVekMatky(const QString &text);
     bool Odmietni(const QString &text, QWidget *fokus = nullptr);
+    // The sex the event asks for in groups 1 to 4: a different one is put right
+    // when the user agrees; false (after the error box) when the user declines.
+    bool PohlaviePodlaUdalosti(QString &pohlavie);
     QString PrikazPohybu(const QString &rusenie) const;
     QString PrikazVlozeniaZvierata(bool et, bool import) const;
     QString PrikazObnoveniaZvierata(bool et, bool import) const;

@@ -181,7 +181,7 @@ void TFormNovyPrisun::PrevezmiZRegistra()
     DBLookupComboBoxPovodnyStat->NastavKluc(text("PovZVStat"));
     DBEditPovodneCislo->setText(text("PovJCNARV"));
     DateTimePickerDatumNarodenia->setDate(DatumZRegistra(m_dm.Zviera(QStringLiteral("DatNar"))));
-    const QString pohlavie = text("Pohlavie");
+    QString pohlavie = text("Pohlavie");
     DBRadioGroupPohlavie->NastavHodnotu(pohlavie);
     const std::array<const char *, 5> plemena = {"Pl1", "Pl2", "Pl3", "Pl4", "Pl5"};
     const std::array<const char *, 4> podiely = {"pk1", "pk2", "pk3", "pk4"};
@@ -200,13 +200,19 @@ void TFormNovyPrisun::PrevezmiZRegistra()
     DBLookupComboBoxOtecStat->NastavKluc(text("OtStat"));
     DBEditOtecCislo->setText(text("OtJCNARV"));
 
+    PohlaviePodlaUdalosti(pohlavie);
+}
+
+bool TFormNovyPrisun::PohlaviePodlaUdalosti(QString &pohlavie)
+{
     const QString pozadovane = PozadovanePohlavie(AktKod);
     if (!JeSkupina(AktSkupina, "1234") || pozadovane.isEmpty() || pohlavie == pozadovane)
-        return;
-    if (Otazka(QStringLiteral("Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? ")))
-        DBRadioGroupPohlavie->NastavHodnotu(pozadovane);
-    else
-        ChybovyBoxPrisunu(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
+        return true;
+    if (!Otazka(QStringLiteral("Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? ")))
+        return Odmietni(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
+    DBRadioGroupPohlavie->NastavHodnotu(pozadovane);
+    pohlavie = pozadovane;
+    return true;
 }
 
 void TFormNovyPrisun::OznamVekMatky(const QString &text)

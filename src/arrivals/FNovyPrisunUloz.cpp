@@ -157,15 +157,8 @@ bool TFormNovyPrisun::KontrolaPrisunu()
     if (skupina == QLatin1String("4") && (z.DonorStat.isEmpty() || z.DonorJCNARV.trimmed().isEmpty()))
         return Odmietni(QStringLiteral("Nie je/nesprávne zadaná ušná značka donorky pri embryotransfére!"),
                         DBLookupComboBoxDonorkaStat);
-    const QString pozadovane = PozadovanePohlavie(kod);
-    if (JeSkupina(skupina, "1234") && !pozadovane.isEmpty() && z.Pohlavie != pozadovane) {
-        if (UkazSpravu(QStringLiteral("Pohlavie zvieraťa neodpovedá kódu prísunu. Opraviť pohlavie ? "),
-                       QStringLiteral("Nový prísun"), TIkona::Informacia, TTlacidla::AnoNie,
-                       TOdpoved::Ano) != TOdpoved::Ano)
-            return Odmietni(QStringLiteral("Nesprávne pohlavie zvieraťa !"));
-        DBRadioGroupPohlavie->NastavHodnotu(pozadovane);
-        m_prisun.Zviera.Pohlavie = pozadovane;
-    }
+    if (!PohlaviePodlaUdalosti(m_prisun.Zviera.Pohlavie))
+        return false;
     const bool naFarme = JeSkupina(skupina, "67");
     if (m_prisun.DatUdal == NulovyDatum && !naFarme)
         return Odmietni(QStringLiteral("Nesprávny dátum prísunu zvieraťa !"), DateTimePickerDatumPrisunu);
