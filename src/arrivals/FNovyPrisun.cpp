@@ -62,12 +62,6 @@ T *Ovladac(const char *meno, T *ovladac)
     return ovladac;
 }
 
-// A disabled control is also out of the tab order.
-void Povol(QWidget *ovladac, bool povolit)
-{
-    ovladac->setEnabled(povolit);
-}
-
 // A handler bound to a control: a database failure becomes the window's error
 // box instead of escaping into the event loop.
 std::function<void()> SChybou(std::function<void()> obsluha)
@@ -195,7 +189,7 @@ void TFormNovyPrisun::VytvorOvladace()
     for (QWidget *skryty : std::initializer_list<QWidget *>{DBLookupComboBoxPodielKrvi, DBLookupComboBoxOtecStat,
                                                            DBEditOtecCislo, DBEditUsneCisloLave, DBEditUsneCisloPrave}) {
         skryty->hide();
-        Povol(skryty, false);
+        skryty->setEnabled(false);
     }
 
     GroupBoxPrisuny = Ovladac("GroupBoxPrisuny", new QGroupBox(QStringLiteral("Zobrazenie prísunov"), this));
@@ -379,7 +373,7 @@ void TFormNovyPrisun::OtvorZoznamy()
     DBLookupComboBoxMajitel->Napln(ADOQueryVlastnik, "Vlastnik_ID", "menovlastnika");
     JeMajitel = DBLookupComboBoxMajitel->count() > 0;
     LabelMajitel->setEnabled(JeMajitel);
-    Povol(DBLookupComboBoxMajitel, JeMajitel);
+    DBLookupComboBoxMajitel->setEnabled(JeMajitel);
 }
 
 void TFormNovyPrisun::OtvorPrisuny()
@@ -506,7 +500,7 @@ void TFormNovyPrisun::ZobrazPocitadloDni()
 void TFormNovyPrisun::NastavEdit()
 {
     const TStavOvladacov stav = NastavenieOvladacov(AktSkupina, AktKod, JeMajitel);
-    Povol(DBRadioGroupPohlavie, stav.Pohlavie);
+    DBRadioGroupPohlavie->setEnabled(stav.Pohlavie);
     if (!stav.PredvolenePohlavie.isEmpty())
         DBRadioGroupPohlavie->NastavHodnotu(stav.PredvolenePohlavie);
     for (QWidget *w : std::initializer_list<QWidget *>{
@@ -514,16 +508,16 @@ void TFormNovyPrisun::NastavEdit()
              DBLookupComboBoxPlemeno4, DBLookupComboBoxPlemeno5, DBEditkrv1, DBEditkrv2, DBEditkrv3, DBEditkrv4,
              DBLookupComboBoxLinia, EditOtecRegister, DBLookupComboBoxMatkaStat, DBEditMatkaCislo,
              DBLookupComboBoxFarba})
-        Povol(w, stav.UdajeZvierata);
-    Povol(DBEditFarmaPrisunu, stav.FarmaPrisunu);
-    Povol(SpeedButtonNajdiFarmu, stav.FarmaPrisunu);
-    Povol(DBLookupComboBoxStatPrisunu, stav.StatPrisunu);
-    Povol(DBLookupComboBoxPovodnyStat, stav.PovodnaZnacka);
-    Povol(DBEditPovodneCislo, stav.PovodnaZnacka);
-    Povol(DBLookupComboBoxDonorkaStat, stav.Donorka);
-    Povol(DBEditDonorkaCislo, stav.Donorka);
-    Povol(DBLookupComboBoxMajitel, stav.Majitel);
-    Povol(DBRadioGroupUzitZam, stav.UzitZam);
+        w->setEnabled(stav.UdajeZvierata);
+    DBEditFarmaPrisunu->setEnabled(stav.FarmaPrisunu);
+    SpeedButtonNajdiFarmu->setEnabled(stav.FarmaPrisunu);
+    DBLookupComboBoxStatPrisunu->setEnabled(stav.StatPrisunu);
+    DBLookupComboBoxPovodnyStat->setEnabled(stav.PovodnaZnacka);
+    DBEditPovodneCislo->setEnabled(stav.PovodnaZnacka);
+    DBLookupComboBoxDonorkaStat->setEnabled(stav.Donorka);
+    DBEditDonorkaCislo->setEnabled(stav.Donorka);
+    DBLookupComboBoxMajitel->setEnabled(stav.Majitel);
+    DBRadioGroupUzitZam->setEnabled(stav.UzitZam);
     // A disabled radio keeps the caption it last had.
     if (stav.UzitZam)
         DBRadioGroupUzitZam->setTitle(stav.UzitZamMatky ? QStringLiteral("Úžitkové zameranie matky")
