@@ -86,7 +86,7 @@ void TFormPrvaFarma::BitBtnUlozClick()
                                          QStringLiteral("')");
         m_dm.ADOCommandPom.Execute();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
         return;
     }
     accept();

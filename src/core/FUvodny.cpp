@@ -60,7 +60,7 @@ void TFormUvodny::FormShow()
     try {
         typZv = TypZvInstalacie(m_dm);
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
     LabelTitul->setText(TitulUvodu(typZv));
     const TVerziaProgramu verzia = NacitajVerziuSHlasenim(m_cestaIni);

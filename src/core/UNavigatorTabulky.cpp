@@ -351,5 +351,5 @@ bool TNavigatorTabulky::PotvrdVymazanieZaznamu()
 
 void TNavigatorTabulky::ChybaTabulky()
 {
-    UkazChybu(QStringLiteral("Chyba: ") + TextChyby(m_model->lastError()));
+    UkazChybu(TextChyby(m_model->lastError()));
 }

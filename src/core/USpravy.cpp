@@ -69,7 +69,7 @@ TOdpoved UkazSpravu(const QString &text, const QString &titulok, TIkona ikona, T
     return Spravy().Ukaz(TSprava{text, titulok, ikona, tlacidla, predvolena});
 }
 
-void UkazChybu(const QString &text)
+void UkazChybu(const QString &sprava)
 {
-    UkazSpravu(text, QStringLiteral("Chyba"), TIkona::Chyba);
+    UkazSpravu(QStringLiteral("Chyba: ") + sprava, QStringLiteral("Chyba"), TIkona::Chyba);
 }

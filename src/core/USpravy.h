@@ -43,5 +43,5 @@ void NastavSpravy(TRozhranieSprav *spravy);
 
 TOdpoved UkazSpravu(const QString &text, const QString &titulok, TIkona ikona,
                     TTlacidla tlacidla = TTlacidla::OK, TOdpoved predvolena = TOdpoved::OK);
-// The error box of a failed action: "Chyba: " is part of the text the caller gives.
-void UkazChybu(const QString &text);
+// The error box of a failed action: "Chyba: " and the server's message.
+void UkazChybu(const QString &sprava);

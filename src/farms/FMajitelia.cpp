@@ -146,7 +146,7 @@ bool TFormMajitelia::PotvrdVymazanie(int riadok)
                              QString::number(majitel.value(QStringLiteral("Vlastnik_ID")).toInt()));
             zvierat = pocet.next() ? pocet.value(0).toInt() : 0;
         } catch (const TChybaSql &chyba) {
-            UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+            UkazChybu(chyba.Text());
             return false;
         }
     }
@@ -166,6 +166,6 @@ void TFormMajitelia::done(int vysledok)
     try {
         m_hlavny.NastavPriradenieMajitela();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
 }

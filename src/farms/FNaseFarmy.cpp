@@ -223,7 +223,7 @@ bool TFormNaseFarmy::PripravVyber()
             ComboBoxNFarmy->addItem(farmy.value(QStringLiteral("farma")).toString(),
                                     farmy.value(QStringLiteral("farma_ID")).toInt());
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
         return false;
     }
     if (ComboBoxNFarmy->count() == 0) {
@@ -246,7 +246,7 @@ bool TFormNaseFarmy::JeFarma()
             return true;
         HlasBezFariem();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
     return false;
 }
@@ -309,7 +309,7 @@ void TFormNaseFarmy::BitBtnUlozClick()
         m_dm.ADOCommandPom.Execute();
         transakcia.Commit();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
         return;
     }
     // Confirmed once the change is committed, not while it could still fail.

@@ -134,7 +134,7 @@ void TFormSFarmy::OtvorZoznam()
                                  parTried,
                              m_dm.ADOConnectionVuradeDE());
     if (ADOQuerySFarmy->lastError().isValid()) {
-        UkazChybu(QStringLiteral("Chyba: ") + TextChyby(ADOQuerySFarmy->lastError()));
+        UkazChybu(TextChyby(ADOQuerySFarmy->lastError()));
         return;
     }
     // The search walks the whole list.

@@ -164,7 +164,7 @@ void TFormHlavny::FormShow()
         LabelDatum->setText(QStringLiteral("Dátum : ") + FormatujDatum(QDate::currentDate(), FormatZobraz));
         NastavPriradenieMajitela();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
     NacitajStrom();
 }
@@ -229,7 +229,7 @@ void TFormHlavny::UlozAktFarmu()
                                              QStringLiteral("   '") + SqlEsc(AktCisFarmy) + QStringLiteral("')");
         m_dm.ADOCommandPom.Execute();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
 }
 

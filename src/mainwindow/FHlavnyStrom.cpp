@@ -102,7 +102,7 @@ void TFormHlavny::PostavStrom()
             ProgressBarStrom->setValue(pocetFariem);
         }
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
     TreeViewZvierata->expandAll();  // also what was built before a failure
     StatusBarStrom->hide();
@@ -152,7 +152,7 @@ void TFormHlavny::TreeViewZvierataChange(QTreeWidgetItem *uzol)
         }
         UlozAktFarmu();
     } catch (const TChybaSql &chyba) {
-        UkazChybu(QStringLiteral("Chyba: ") + chyba.Text());
+        UkazChybu(chyba.Text());
     }
 }
 
