@@ -1,9 +1,9 @@
 #include "USpolocne.h"
 
-QString DoplnNuly(const QString &cislo)
+QString DoplnNuly(const QString &cislo, int dlzka)
 {
     const QString orezane = cislo.trimmed();
-    if (orezane.isEmpty() || orezane.size() >= DlzkaCislaZvierata)
+    if (orezane.isEmpty() || orezane.size() >= dlzka)
         return cislo;
-    return orezane.rightJustified(DlzkaCislaZvierata, QLatin1Char('0'));
+    return orezane.rightJustified(dlzka, QLatin1Char('0'));
 }

@@ -5,6 +5,9 @@
 
 #include "UFormaty.h"
 
+// Length of an ear-tag number.
+inline constexpr int DlzkaCislaZvierata = 12;
+
 // The state that the main window keeps for every other window: the current
 // farm and the program-wide constants. The main window is one of these; the
 // dialogs and the data module read it through this base, so they need not
@@ -18,7 +21,7 @@ public:
     QString AktCisFarmy;
     QString AktNazovFarmy;
 
-    int DlzkaCisla = 12;
+    int DlzkaCisla = DlzkaCislaZvierata;
     QString DomaciStat = QStringLiteral("SK");
     QString KodSamica = QStringLiteral("1");
     QString KodSamec = QStringLiteral("2");
@@ -41,9 +44,7 @@ public:
     virtual void NacitajStrom() = 0;
 };
 
-// Length of an ear-tag number.
-inline constexpr int DlzkaCislaZvierata = 12;
-
-// An ear-tag number as typed, padded with leading zeros to 12 characters when
-// its trimmed text has 1 to 11 characters; any other text is returned unchanged.
-QString DoplnNuly(const QString &cislo);
+// A number as typed, padded with leading zeros to its full length (12 for an
+// ear-tag number) when its trimmed text is shorter and not empty; any other
+// text is returned unchanged.
+QString DoplnNuly(const QString &cislo, int dlzka = DlzkaCislaZvierata);

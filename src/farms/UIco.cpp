@@ -1,9 +1,8 @@
 #include "UIco.h"
 
+#include "USpolocne.h"
+
 QString DoplnNulyICO(const QString &ico)
 {
-    const QString orezane = ico.trimmed();
-    if (orezane.isEmpty() || orezane.size() >= DlzkaICO)
-        return ico;
-    return orezane.rightJustified(DlzkaICO, QLatin1Char('0'));
+    return DoplnNuly(ico, DlzkaICO);
 }
