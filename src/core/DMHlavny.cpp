@@ -148,6 +148,13 @@ void TDataModuleHlavny::HladajZviera(const QString &stat, const QString &cislo)
     ADOQueryZviera.first();
 }
 
+bool TDataModuleHlavny::JeVlastnaFarma()
+{
+    QSqlQuery dotaz(ADOConnectionVuradeDE());
+    Otvor(dotaz, QStringLiteral("SELECT COUNT(*) FROM FarlLic"));
+    return dotaz.next() && dotaz.value(0).toInt() > 0;
+}
+
 bool TDataModuleHlavny::NajdiZviera(const QString &stat, const QString &cislo)
 {
     HladajZviera(stat, cislo);

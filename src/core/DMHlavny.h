@@ -47,6 +47,9 @@ public:
     QSqlDatabase ADOConnectionVuradeDE() const;
     const TNastavenia &Nastavenia() const { return m_nastavenia; }
 
+    // Whether the installation keeps at least one own farm.
+    bool JeVlastnaFarma();
+
     // Whether the animal is in the register on an own farm; ADOQueryZviera
     // stays on its row.
     bool NajdiZviera(const QString &stat, const QString &cislo);

@@ -55,13 +55,6 @@ TFormPrvaFarma::TFormPrvaFarma(TDataModuleHlavny &dm, QWidget *parent) : QDialog
     PosunNaEnter(this);
 }
 
-bool TFormPrvaFarma::ChybaVlastnaFarma(TDataModuleHlavny &dm)
-{
-    QSqlQuery dotaz(dm.ADOConnectionVuradeDE());
-    Otvor(dotaz, QStringLiteral("SELECT COUNT(*) FROM FarlLic"));
-    return dotaz.next() && dotaz.value(0).toInt() == 0;
-}
-
 QString TFormPrvaFarma::CisloFarmy() const
 {
     return EditCisFarmy->text().trimmed();

@@ -15,9 +15,6 @@ class TFormPrvaFarma : public QDialog
 public:
     explicit TFormPrvaFarma(TDataModuleHlavny &dm, QWidget *parent = nullptr);
 
-    // Whether the installation still has no own farm.
-    static bool ChybaVlastnaFarma(TDataModuleHlavny &dm);
-
     QString CisloFarmy() const;
 
     QLineEdit *EditCisFarmy;

@@ -240,9 +240,7 @@ bool TFormNaseFarmy::PripravVyber()
 bool TFormNaseFarmy::JeFarma()
 {
     try {
-        QSqlQuery pocet(m_dm.ADOConnectionVuradeDE());
-        Otvor(pocet, QStringLiteral("SELECT COUNT(*) FROM FarlLic"));
-        if (pocet.next() && pocet.value(0).toInt() > 0)
+        if (m_dm.JeVlastnaFarma())
             return true;
         HlasBezFariem();
     } catch (const TChybaSql &chyba) {

@@ -173,7 +173,7 @@ void TFormHlavny::FormShow()
 // and it becomes the current farm.
 void TFormHlavny::ZalozPrvuFarmu()
 {
-    if (!TFormPrvaFarma::ChybaVlastnaFarma(m_dm))
+    if (m_dm.JeVlastnaFarma())
         return;
     TFormPrvaFarma prvaFarma(m_dm, this);
     if (prvaFarma.exec() != QDialog::Accepted)
