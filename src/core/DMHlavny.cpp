@@ -157,12 +157,7 @@ bool TDataModuleHlavny::JeVlastnaFarma()
 
 bool TDataModuleHlavny::NajdiZviera(const QString &stat, const QString &cislo)
 {
-    HladajZviera(stat, cislo);
-    if (!ADOQueryZviera.isValid())
-        return false;
-    // An unrecorded farm (NULL) counts as being on a farm: it is not farm 0.
-    const QVariant farma = ADOQueryZviera.value(QStringLiteral("Farma_ID"));
-    return farma.isNull() || farma.toString() != QLatin1String("0");
+    return NajdiZviera2(stat, cislo) >= QLatin1String("2");
 }
 
 QString TDataModuleHlavny::NajdiZviera2(const QString &stat, const QString &cislo)
