@@ -64,8 +64,6 @@ void TFormHlavny::PostavStrom()
     ProgressBarStrom->setValue(0);
     StatusBarStrom->show();
 
-    const QIcon samec = IkonaUzla(TDruhUzla::Samec);
-    const QIcon samica = IkonaUzla(TDruhUzla::Samica);
     int pocetZvierat = 0;
     try {
         QTreeWidgetItem *koren = NovyUzol(QStringLiteral("Farmy"), TDruhUzla::Koren);
@@ -80,6 +78,7 @@ void TFormHlavny::PostavStrom()
         QSqlQuery zvierata(m_dm.ADOConnectionVuradeDE());
         zvierata.setForwardOnly(true);
         zvierata.prepare(QStringLiteral("SELECT ZVStat, JCNARV, Pohlavie FROM RegZv WHERE  Farma_id= :pFarmaID ORDER BY ZVStat, JCNARV"));
+        ProgressBarStrom->setMaximum(vlastneFarmy.size());
         int pocetFariem = 0;
         for (const auto &[farmaID, cisFarmy] : vlastneFarmy) {
             QApplication::processEvents();
@@ -88,18 +87,12 @@ void TFormHlavny::PostavStrom()
             zvierata.bindValue(QStringLiteral(":pFarmaID"), farmaID);
             Otvor(zvierata);
             QList<QTreeWidgetItem *> uzly;
-            while (zvierata.next()) {
-                const bool jeSamec = zvierata.value(2).toString() == KodSamec;
-                auto *uzol = new QTreeWidgetItem(
-                    QStringList{zvierata.value(0).toString() + QLatin1Char(' ') + zvierata.value(1).toString()});
-                uzol->setData(0, Qt::UserRole, static_cast<int>(jeSamec ? TDruhUzla::Samec : TDruhUzla::Samica));
-                uzol->setIcon(0, jeSamec ? samec : samica);
-                uzly << uzol;
-            }
+            while (zvierata.next())
+                uzly << NovyUzol(zvierata.value(0).toString() + QLatin1Char(' ') + zvierata.value(1).toString(),
+                                 zvierata.value(2).toString() == KodSamec ? TDruhUzla::Samec : TDruhUzla::Samica);
             farma->addChildren(uzly);
             pocetZvierat += uzly.size();
-            ProgressBarStrom->setMaximum(++pocetFariem);
-            ProgressBarStrom->setValue(pocetFariem);
+            ProgressBarStrom->setValue(++pocetFariem);
         }
     } catch (const TChybaSql &chyba) {
         UkazChybu(chyba.Text());

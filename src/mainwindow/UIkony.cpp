@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
 #include <functional>
 
 namespace {
@@ -58,13 +59,10 @@ QIcon Koren()
 
 QIcon IkonaUzla(TDruhUzla druh)
 {
-    switch (druh) {
-    case TDruhUzla::Koren: return Koren();
-    case TDruhUzla::Farma: return Farma();
-    case TDruhUzla::Samec: return Zviera(QColor("#3d6fb6"));
-    case TDruhUzla::Samica: return Zviera(QColor("#c2577a"));
-    }
-    return {};
+    // Painted once: a tree holds thousands of animals.
+    static const std::array<QIcon, 4> ikony = {Koren(), Farma(), Zviera(QColor("#3d6fb6")),
+                                               Zviera(QColor("#c2577a"))};
+    return ikony[static_cast<std::size_t>(druh)];
 }
 
 QIcon IkonaNastroja(const QString &znak, const QColor &farba)
