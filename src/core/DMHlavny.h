@@ -5,7 +5,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <memory>
-#include <stdexcept>
 
 #include "UNastavenia.h"
 #include "USql.h"
@@ -15,14 +14,10 @@ class TSpolocneUdaje;
 
 // The database could not be reached at start; Text() carries the driver's or
 // the server's own message.
-class TChybaPripojenia : public std::runtime_error
+class TChybaPripojenia : public TChyba
 {
 public:
-    explicit TChybaPripojenia(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
-    QString Text() const { return m_text; }
-
-private:
-    QString m_text;
+    using TChyba::TChyba;
 };
 
 // The main data module: the one database connection, the shared queries and

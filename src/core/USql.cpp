@@ -1,10 +1,5 @@
 #include "USql.h"
 
-TChybaSql::TChybaSql(const QString &text)
-    : std::runtime_error(text.toStdString()), m_text(text)
-{
-}
-
 TChybaSql::TChybaSql(const QSqlError &chyba) : TChybaSql(TextChyby(chyba)) {}
 
 QString TextChyby(const QSqlError &chyba)

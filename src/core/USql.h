@@ -5,19 +5,16 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
-#include <stdexcept>
+
+#include "UChyba.h"
 
 // A failed statement: carries the server's (or driver's) own text, which the
 // windows show as "Chyba: " + Text().
-class TChybaSql : public std::runtime_error
+class TChybaSql : public TChyba
 {
 public:
-    explicit TChybaSql(const QString &text);
+    using TChyba::TChyba;
     explicit TChybaSql(const QSqlError &chyba);
-    QString Text() const { return m_text; }
-
-private:
-    QString m_text;
 };
 
 // The most telling text of a driver error: the server's message when there is one.

@@ -1,18 +1,15 @@
 #pragma once
 
 #include <QString>
-#include <stdexcept>
+
+#include "UChyba.h"
 
 // The server could not be prepared or started; Text() says why in Slovak and
 // carries the server's own message.
-class TChybaServera : public std::runtime_error
+class TChybaServera : public TChyba
 {
 public:
-    explicit TChybaServera(const QString &text) : std::runtime_error(text.toStdString()), m_text(text) {}
-    QString Text() const { return m_text; }
-
-private:
-    QString m_text;
+    using TChyba::TChyba;
 };
 
 // The program's own MariaDB server for one user: created on first use with
