@@ -1,6 +1,7 @@
 // The database as the program sees it: the ways in, the installed schema
 // and code list, the animal look-ups, SQL text and transactions.
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -20,6 +21,17 @@ private:
     std::unique_ptr<TDataModuleHlavny> dm;
     TZaznamHlavneho spolocne;
     QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
+
+    // Closes the test's connection for a test that opens its own (the program
+    // keeps one connection under one name); it is back however the test ends.
+    auto BezSpojeniaTestu()
+    {
+        dm.reset();
+        return qScopeGuard([this] {
+            dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
+            dm->NastavSpolocne(&spolocne);
+        });
+    }
 
     // A table's column names in lower case, in their order; empty when the table is missing.
     QStringList MenaStlpcov(const char *tabulka) const
@@ -195,8 +207,8 @@ private slots:
 
         TNastavenia nastavenia;
         nastavenia.Pripojenie = TNastavenia::Sposob::Odbc;
-        dm.reset();  // the program keeps one connection under one name
         {
+            const auto spojenieTestu = BezSpojeniaTestu();
             TDataModuleHlavny odbc(nastavenia);
             QCOMPARE(odbc.ADOConnectionVuradeDE().driverName(), QStringLiteral("QODBC"));
             odbc.NastavSpolocne(&spolocne);
@@ -204,8 +216,6 @@ private slots:
             QCOMPARE(odbc.Zviera(QStringLiteral("Pohlavie")).toString(), QStringLiteral("1"));
         }
         qunsetenv("ODBCINI");
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
-        dm->NastavSpolocne(&spolocne);
         QCOMPARE(db().driverName(), QStringLiteral("QMARIADB"));
     }
 
@@ -214,7 +224,7 @@ private slots:
         TNastavenia nastavenia;
         nastavenia.Pripojenie = TNastavenia::Sposob::Server;
         nastavenia.Socket = QStringLiteral("/nonexistent/vuradede.sock");
-        dm.reset();
+        const auto spojenieTestu = BezSpojeniaTestu();
         try {
             TDataModuleHlavny nedostupny(nastavenia);
             QFAIL("connected to a server that does not exist");
@@ -229,8 +239,6 @@ private slots:
         } catch (const TChybaPripojenia &chyba) {
             QVERIFY2(chyba.Text().contains(QLatin1String("Access denied")), qPrintable(chyba.Text()));
         }
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
-        dm->NastavSpolocne(&spolocne);
     }
 };
 

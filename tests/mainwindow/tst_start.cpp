@@ -303,7 +303,7 @@ private slots:
 
     void celySpustenieAKoniec()
     {
-        dm.reset();  // the program opens its own connection
+        const auto spojenieTestu = BezSpojeniaTestu();  // the program opens its own connection
         QString titulok;
         QTimer hladanie;  // waits for the main window, then ends the program as after a restore
         connect(&hladanie, &QTimer::timeout, this, [&titulok] {
@@ -319,12 +319,11 @@ private slots:
         const int kod = SpustiVuradeDE(TestDB::Nastavenia(), ZapisIni("[verzia programu]\nverzia=1.0\n"), 0);
         QCOMPARE(kod, 0);
         QCOMPARE(titulok, QStringLiteral("Individuálny register HD | Aktuálna farma A10001 PD Dolný Háj"));
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
     }
 
     void nedostupnaDatabazaUkonciProgram()
     {
-        dm.reset();
+        const auto spojenieTestu = BezSpojeniaTestu();
         TNastavenia nastavenia;
         nastavenia.Pripojenie = TNastavenia::Sposob::Server;
         nastavenia.Socket = docasny.filePath("ziadny.sock");
@@ -337,7 +336,6 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(), QApplication::topLevelWidgets().end(),
                              [](QWidget *w) { return qobject_cast<TFormHlavny *>(w) != nullptr; }));
-        dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia());
     }
 };
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <memory>
 
 #include "DMHlavny.h"
 #include "SkriptovaneSpravy.h"
+#include "TestDB.h"
 
 // The base of a test program that drives windows over the test database: one
 // data module for the whole program, and for every test the data set loaded
@@ -23,6 +25,14 @@ protected:
     // From cleanup(): ends the record of messages and fails the test when a
     // question or a file dialog went unanswered.
     void SkonciTest();
+
+    // For a test whose program opens its own connection (one name, one
+    // connection): the test's connection is closed, and back however the test ends.
+    auto BezSpojeniaTestu()
+    {
+        dm.reset();
+        return qScopeGuard([this] { dm = std::make_unique<TDataModuleHlavny>(TestDB::Nastavenia()); });
+    }
 
     QSqlDatabase db() const { return dm->ADOConnectionVuradeDE(); }
 
