@@ -1,6 +1,7 @@
 // The program's own database server: first start, restart, reuse, failures.
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -37,7 +38,9 @@ QVariant Dotaz(const TSukromnyServer &server, const QString &sql)
 }
 
 // Starts the server; a failure fails the test with the server's own text.
+// A server started here is stopped however the test ends.
 #define SPUSTI(server)                                                                                              \
+    const auto zastavPoTeste_##server = qScopeGuard([&] { (server).Zastav(); });                                    \
     do {                                                                                                            \
         try {                                                                                                       \
             (server).Spusti();                                                                                      \
