@@ -1,10 +1,13 @@
-// The version read from the ini file beside the program.
+// The version read from the ini file beside the program, and the settings
+// file that tells where the database is.
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "SkriptovaneSpravy.h"
 #include "UIni.h"
+#include "UNastavenia.h"
 
 class TestIni : public QObject
 {
@@ -71,6 +74,39 @@ private slots:
         QVERIFY(v.Verzia.isEmpty());
         QCOMPARE(spravy.Texty(), QStringList{"Chyba pri nacitani konfiguracie."});
         QCOMPARE(spravy.Zaznam.first().Tlacidla, TTlacidla::OK);
+    }
+
+    // Connection, server, port, socket, user, password, installation root.
+    void nastavenia_data()
+    {
+        QTest::addColumn<QByteArray>("obsah");
+        QTest::addColumn<QString>("ocakavane");
+        const QString koren = QDir::home().filePath("TOLVA/VuradeDE");
+        QTest::newRow("prázdny: vlastný server") << QByteArray() << "S|||3306|root|kvet|" + koren;
+        QTest::newRow("odbc má prednosť") << QByteArray("[databaza]\nodbc=Farma\nserver=db.sk\n")
+                                          << "O:Farma|db.sk||3306|root|kvet|" + koren;
+        QTest::newRow("server a port") << QByteArray("[databaza]\nserver= db.farma.sk \nport=3307\npouzivatel=jano\nheslo=x y\n"
+                                                     "[instalacia]\nkoren=/srv/farma\n")
+                                       << "H|db.farma.sk||3307|jano|x y|/srv/farma";
+        QTest::newRow("socket") << QByteArray("[databaza]\nsocket=/run/mysqld/mysqld.sock\n")
+                                << "H||/run/mysqld/mysqld.sock|3306|root|kvet|" + koren;
+    }
+    void nastavenia()
+    {
+        QFETCH(QByteArray, obsah);
+        QFETCH(QString, ocakavane);
+        QTemporaryDir adresar;
+        QFile subor(adresar.filePath("nastavenia.ini"));
+        QVERIFY(subor.open(QIODevice::WriteOnly));
+        subor.write(obsah);
+        subor.close();
+        const TNastavenia n = TNastavenia::Nacitaj(subor.fileName());
+        const QString sposob = n.Pripojenie == TNastavenia::Sposob::Odbc     ? "O:" + n.OdbcZdroj
+                               : n.Pripojenie == TNastavenia::Sposob::Server ? QStringLiteral("H")
+                                                                             : QStringLiteral("S");
+        QCOMPARE(QStringList({sposob, n.Server, n.Socket, QString::number(n.Port), n.Pouzivatel, n.Heslo, n.Koren})
+                     .join('|'),
+                 ocakavane);
     }
 };
 
