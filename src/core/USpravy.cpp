@@ -12,8 +12,9 @@ class TQtSpravy final : public TRozhranieSprav
 public:
     TOdpoved Ukaz(const TSprava &sprava) override
     {
-        QMessageBox box(ikona(sprava.Ikona), sprava.Titulok, sprava.Text, QMessageBox::NoButton,
-                        QApplication::activeWindow());
+        // A plain message carries the program's name in its title bar.
+        const QString titulok = sprava.Titulok.isEmpty() ? QApplication::applicationName() : sprava.Titulok;
+        QMessageBox box(ikona(sprava.Ikona), titulok, sprava.Text, QMessageBox::NoButton, QApplication::activeWindow());
         if (sprava.Tlacidla == TTlacidla::AnoNie) {
             QPushButton *ano = box.addButton(QStringLiteral("Áno"), QMessageBox::YesRole);
             QPushButton *nie = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
