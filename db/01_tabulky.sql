@@ -284,55 +284,14 @@ CREATE TABLE  `vuradede`.`pohybymax` (`ZVStat` varchar(2) NOT NULL, `JCNARV` var
 
 -- ---------------------------------------------------------------------
 -- Copies of selected movements (movement document, owner assignment,
--- production type change): the columns of `pohyby` in the same order,
--- without auto-increment, so that INSERT INTO pohybypom SELECT * works.
+-- production type change): made from `pohyby`, so its columns stay those of
+-- `pohyby` in the same order (without auto-increment) for INSERT ... SELECT *.
 -- ---------------------------------------------------------------------
 CREATE TABLE pohybypom (
-  id_pohybu    int NOT NULL DEFAULT 0,
-  Farma_ID     int         DEFAULT NULL,
-  Vlastnik_ID  int         DEFAULT NULL,
-  Udal_ID      int         DEFAULT NULL,
-  ZVStat       varchar(2)  DEFAULT NULL,
-  JCNARV       varchar(12) DEFAULT NULL,
-  DatUdal      date        DEFAULT NULL,
-  POCisFarmy   varchar(6)  DEFAULT NULL,
-  OVlastnik    varchar(10) DEFAULT NULL,
-  PoStat       varchar(2)  DEFAULT NULL,
-  Poznamka     varchar(22) DEFAULT NULL,
-  LUC          varchar(5)  DEFAULT NULL,
-  PUC          varchar(5)  DEFAULT NULL,
-  OtLinia      char(3)     DEFAULT NULL,
-  Otregister   smallint    DEFAULT NULL,
-  OtStat       varchar(2)  DEFAULT NULL,
-  OtJCNARV     varchar(12) DEFAULT NULL,
-  MaStat       varchar(2)  DEFAULT NULL,
-  MaJCNARV     varchar(12) DEFAULT NULL,
-  DatNar       date        DEFAULT NULL,
-  DatUh        date        DEFAULT NULL,
-  Pohlavie     char(1)     DEFAULT NULL,
-  PL1          varchar(2)  DEFAULT NULL,
-  Pk1          float(4,1)  DEFAULT NULL,
-  PL2          varchar(2)  DEFAULT NULL,
-  Pk2          float(4,1)  DEFAULT NULL,
-  PL3          varchar(2)  DEFAULT NULL,
-  Pk3          float(4,1)  DEFAULT NULL,
-  PL4          varchar(2)  DEFAULT NULL,
-  Pk4          float(4,1)  DEFAULT NULL,
-  PL5          varchar(2)  DEFAULT NULL,
-  KodFarby     char(2)     DEFAULT NULL,
-  KodPKrvi     char(2)     DEFAULT NULL,
-  Hlas         smallint    DEFAULT NULL,
-  PovStat      varchar(2)  DEFAULT NULL,
-  PovNARV      varchar(12) DEFAULT NULL,
-  DatumEvid    datetime    DEFAULT NULL,
-  Rusenie      char(1)     DEFAULT NULL,
-  Uzivatel_ID  int         DEFAULT NULL,
-  DonorStat    varchar(2)  DEFAULT NULL,
-  DonorJCNARV  varchar(12) DEFAULT NULL,
-  UzitZam      char(1)     DEFAULT NULL,
   KEY pohybypom_id (id_pohybu),
   KEY pohybypom_zviera (ZVStat, JCNARV)
-) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci;
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4 COLLATE=utf8mb4_slovak_ci
+  AS SELECT * FROM pohyby WHERE 0;
 
 -- ---------------------------------------------------------------------
 -- Change report ("Hlásenie zmien"): work tables of the report chain

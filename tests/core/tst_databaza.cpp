@@ -75,6 +75,12 @@ private slots:
     {
         QVERIFY(!MenaStlpcov("pohyby").isEmpty());
         QCOMPARE(MenaStlpcov("pohybypom"), MenaStlpcov("pohyby"));
+        TestDB::Vykonaj(db(), "DELETE FROM pohybypom");
+        TestDB::Vykonaj(db(), "INSERT INTO pohybypom SELECT * FROM pohyby");
+        TestDB::Vykonaj(db(), "INSERT INTO pohybypom SELECT * FROM pohyby");  // ids may repeat there
+        QCOMPARE(TestDB::Hodnota(db(), "SELECT COUNT(*) FROM pohybypom").toInt(),
+                 2 * TestDB::Hodnota(db(), "SELECT COUNT(*) FROM pohyby").toInt());
+        TestDB::Vykonaj(db(), "DELETE FROM pohybypom");
     }
 
     void tabulkyBezOhladuNaVelkostPismen()
