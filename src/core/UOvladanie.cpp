@@ -89,7 +89,9 @@ public:
         if (dovod == Qt::ActiveWindowFocusReason || dovod == Qt::PopupFocusReason)
             return false;
         QWidget *okno = static_cast<QWidget *>(objekt)->window();
-        if (okno->property(vObsluhe).toBool())
+        // A window that is closed or torn down leaves no field: its focus goes
+        // away without the user having finished a field.
+        if (!okno->isVisible() || okno->property(vObsluhe).toBool())
             return false;
         okno->setProperty(vObsluhe, true);
         // A handler that throws must not leave every exit of the window switched off.
