@@ -14,6 +14,7 @@
 #include "FUvodny.h"
 #include "SkriptovaneSpravy.h"
 #include "TestDB.h"
+#include "USql.h"
 #include "TestSDatabazou.h"
 #include "UStart.h"
 
@@ -253,6 +254,31 @@ private slots:
             QVERIFY(obsah.contains(QLatin1String("CREATE TABLE `regzv`")));
             QVERIFY(obsah.contains(QStringLiteral("Záloha \\'test\\'")));
         }
+    }
+
+    // The backup tool gets the program's user and password through an option
+    // file: quotes, backslashes and '#' in them must reach it as they are.
+    void zalohaSHeslomSoZnakmi()
+    {
+        const QString heslo = QStringLiteral("a\"b\\c #d'e");
+        TestDB::Vykonaj(db(), "CREATE USER IF NOT EXISTS 'zaloha'@'localhost' IDENTIFIED BY '" + SqlEsc(heslo) + "'");
+        TestDB::Vykonaj(db(), "GRANT ALL ON *.* TO 'zaloha'@'localhost'");
+        const auto spojenieTestu = BezSpojeniaTestu();
+        TNastavenia nastavenia = TestDB::Nastavenia();
+        nastavenia.Pouzivatel = QStringLiteral("zaloha");
+        nastavenia.Heslo = heslo;
+        TDataModuleHlavny dmZalohy(nastavenia);
+        {
+            TFormHlavny hlavny(dmZalohy);
+            hlavny.show();
+            spravy->Odpovede << TOdpoved::Ano;
+            spravy->Subory << docasny.filePath("zaloha-heslo.sql");
+            hlavny.close();
+        }
+        QCOMPARE(spravy->Texty().last(), QStringLiteral("Záloha databázy prebehla úspešne."));
+        QFile zaloha(docasny.filePath("zaloha-heslo.sql"));
+        QVERIFY(zaloha.open(QIODevice::ReadOnly));
+        QVERIFY(zaloha.readAll().contains("CREATE TABLE `regzv`"));
     }
 
     void prvaVlastnaFarma()
