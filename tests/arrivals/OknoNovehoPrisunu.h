@@ -90,6 +90,18 @@ protected:
         }
     }
     void Uloz() { QTest::mouseClick(okno->BitBtnUloz, Qt::LeftButton); }
+    // Leaves the field in focus, fills the fields and saves with the answers
+    // ready; returns the number of movements before the save.
+    int VyplnAUloz(const TPolia &polia, const QList<TOdpoved> &odpovede)
+    {
+        Opusti();
+        Vypln(polia);
+        spravy->Vymaz();
+        spravy->Odpovede = odpovede;
+        const int pohyby = PocetPohybov();
+        Uloz();
+        return pohyby;
+    }
     int PocetPohybov() { return TestDB::Hodnota(db(), "SELECT count(*) FROM pohyby").toInt(); }
     // The columns of the newest movement, joined by "|".
     QString PoslednyPohyb(const QString &stlpce)

@@ -71,12 +71,7 @@ private slots:
         QFETCH(QString, sprava);
         if (!kod.isEmpty())
             Zvol(kod);
-        Opusti();
-        Vypln(polia);
-        spravy->Vymaz();
-        spravy->Odpovede = odpovede;
-        const int pohyby = PocetPohybov();
-        Uloz();
+        const int pohyby = VyplnAUloz(polia, odpovede);
         QVERIFY2(!spravy->Texty().isEmpty(), "no message");
         QCOMPARE(spravy->Texty().last(), sprava);
         QCOMPARE(PocetPohybov(), pohyby);
@@ -251,12 +246,7 @@ private slots:
         for (const QString &sql : priprava)
             TestDB::Vykonaj(db(), sql);
         Zvol(kod);
-        Opusti();
-        Vypln(polia);
-        spravy->Vymaz();
-        spravy->Odpovede = odpovede;
-        const int pohyby = PocetPohybov();
-        Uloz();
+        const int pohyby = VyplnAUloz(polia, odpovede);
         QCOMPARE(spravy->Texty(), texty);
         if (pohyb.isEmpty()) {
             QCOMPARE(PocetPohybov(), pohyby);
