@@ -70,6 +70,13 @@ QString HodnotyPlemien(const TZviera &z)
     return sql + "   '" + SqlEsc(z.PL5) + "', " + "   '" + SqlEsc(z.KodFarby) + "', " + "   '" + SqlEsc(z.KodPKrvi) + "', ";
 }
 
+// The sire's ear tag, line and register number: the same pieces in the
+// movement and in the new register row.
+QString HodnotyOtca(const TZviera &z)
+{
+    return Texty({z.OtStat, z.OtJCNARV, z.OtLinia}) + "   " + N(z.OtRegister) + ", ";
+}
+
 QString PrikazUzitZam(const QString &uzitZam, const QString &stat, const QString &cislo)
 {
     return "UPDATE regzv SET    uzitzam = '" + SqlEsc(uzitZam) + "' " + "WHERE zvstat = '" + SqlEsc(stat) + "' AND " +
@@ -245,8 +252,7 @@ QString TFormNovyPrisun::PrikazPohybu(const QString &rusenie) const
     sql += HodnotyPlemien(z);
     if (sUzitZam)
         sql += "    '" + SqlEsc(z.UzitZam) + "', ";
-    sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
-    sql += "   " + N(z.OtRegister) + ", ";
+    sql += HodnotyOtca(z);
     sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, rusenie});
     return sql + "   now())";
 }
@@ -272,8 +278,7 @@ QString TFormNovyPrisun::PrikazVlozeniaZvierata(bool et, bool import) const
     sql += HodnotyPlemien(z);
     if (sUzitZam)
         sql += "   '" + SqlEsc(z.UzitZam) + "', ";
-    sql += Texty({z.OtStat, z.OtJCNARV, z.OtLinia});
-    sql += "   " + N(z.OtRegister) + ", ";
+    sql += HodnotyOtca(z);
     sql += Texty({z.MaStat, z.MaJCNARV, z.DonorStat, z.DonorJCNARV, QString(et ? "1" : "0")});
     return sql + "   '" + (import ? "1" : "0") + "')";
 }
